@@ -1,0 +1,1 @@
+#include "extlib/airfoil/Airfoil.h"

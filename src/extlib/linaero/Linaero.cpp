@@ -1,0 +1,1 @@
+#include "extlib/linaero/Linaero.h"
