@@ -116,6 +116,8 @@ struct SharedState {
     float PanelCl = 0, PanelCmLE = 0;
     double ClPanel = 0, CmLePanel = 0, ClBl = 0, CmLeBl = 0;
     bool HaveSolution = false; // an outline and distribution are present
+    // Extrema of the last panel solution over points 1..PointCount (the airfoil view's ranges).
+    double YMax = 0, YMin = 0, Vmax = 1, Vmin = 0;
 
     // ---- raw coordinate-file lists
     Array1<float, cap::RawList> XUpper{}, YUpper{}, XLower{}, YLower{};
