@@ -18,11 +18,18 @@ std::string FormatNumber(double value, std::string_view picture);
 // Free number form: up to 15 significant digits, no trailing zeros, no leading
 // zero before the decimal point (".5", "-.25", "60"), exponent form for very
 // large or very small magnitudes.
+// Limits: 15 significant digits; exponent form ("1E+15", "1.5E-05") when the decimal
+// exponent is 15 or more or -5 or less. Not-a-number and infinities print as "NaN", "Inf", "-Inf".
 std::string FreeForm(double value);
+
+// Free number form of a single-precision value (the kernels' outline and mesh arrays): 7
+// significant digits, so 0.1f prints ".1"; exponent form from 1E+07 and from 1E-05.
+std::string FreeFormSingle(float value);
 
 // A number standing alone as a print item: a blank before a non-negative value
 // and one blank after (" .5 ", "-.25 ").
 std::string PrintItem(double value);
+std::string PrintItemSingle(float value);
 
 // Lenient numeric conversion of a typed text: the value of the leading number
 // (blanks skipped, optional sign, digits, decimal point, exponent); 0 when the

@@ -1,0 +1,62 @@
+#pragma once
+// Coordinate files of airfoil sections.
+//
+// Three layouts are read, recognised from the file itself:
+//  - Counted (the program's own): name line; NUpper; NUpper x y pairs; NLower; NLower pairs.
+//    Fields are separated by blanks, tabs, commas or line ends, any number per line.
+//  - Lednicer: name line; a line with the two counts written as reals ("17. 17."); the upper
+//    surface then the lower surface, each from the leading edge; blank lines between blocks.
+//  - Selig: name line; x y pairs from the trailing edge over the upper surface to the leading
+//    edge and back along the lower surface.
+//
+// Recognition, in this order:
+//  1. The first field after the name line is an integer ("3", "17", "+5", no point, no
+//     exponent): the file is read as Counted. A file in the Counted layout always reads as
+//     Counted. Only when that reading fails do the next rules get a chance (a Lednicer file
+//     whose counts were written "17 17" fails as Counted: its 18th number is a coordinate, not
+//     a count).
+//  2. The first data line holds exactly two numbers, both whole values from 2 to 200: Lednicer.
+//  3. Otherwise, or when rule 2's reading fails: Selig. The loop is split at its first point
+//     of smallest x; both surfaces are returned from the leading edge to the trailing edge and
+//     share the leading-edge point.
+//
+// A file is refused (ok = false, message "Error Reading Airfoil Data") when it cannot be
+// opened, is larger than 1 MiB, a count is outside 2..200, a list is cut short, a field where
+// a number belongs is not a number, a value is not finite or its magnitude exceeds 1000, a
+// surface has all x equal, or a surface does not run from one end of its x range to the other
+// (its first and last points must be its smallest and largest x, in either order for the
+// Counted layout, from the leading edge for the other two). Nothing of a refused file is
+// returned, so the caller keeps its previous section.
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace ribcraft {
+
+enum class AirfoilFileLayout { Counted, Lednicer, Selig };
+
+struct AirfoilFileData {
+    bool ok = false;
+    std::string message; // "Error Reading Airfoil Data" when !ok
+    std::string detail;  // why the file was refused (for logs and tests; not shown to the user)
+    AirfoilFileLayout layout = AirfoilFileLayout::Counted;
+    std::string name; // the first line without its line end
+    int NUpper = 0;
+    int NLower = 0;
+    // Point i (1-based, as the raw lists XUpper(1..NUpper) of the section routine) is element
+    // i - 1, so XUpper.data() can be copied to the caller's element 1.
+    std::vector<double> XUpper, YUpper, XLower, YLower;
+};
+
+inline constexpr std::string_view AirfoilReadError = "Error Reading Airfoil Data";
+inline constexpr int MaxAirfoilFileBytes = 1 << 20;
+inline constexpr double MaxAirfoilCoordinate = 1000.0;
+
+// Reads a coordinate file.
+AirfoilFileData ReadAirfoilFile(const std::string& path);
+
+// Reads the text of a coordinate file (the same rules as ReadAirfoilFile).
+AirfoilFileData ParseAirfoilText(std::string_view text);
+
+} // namespace ribcraft

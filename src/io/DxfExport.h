@@ -1,0 +1,24 @@
+#pragma once
+// Minimal DXF drawing of the section outline: one ENTITIES section holding a chain of LINE
+// entities from point 1 to point N (no closing entity from N back to 1), in chord units on
+// layer "0". Group codes and numbers are print items (" 0 ", " .5 ", "-.025 "), every line ends
+// in CR LF.
+
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace ribcraft {
+
+// Lines of the drawing for outline points 1..N (element k - 1 of the spans is point k).
+// N points give 4 + 16 * (N - 1) + 4 lines.
+std::vector<std::string> DxfLines(std::span<const float> x, std::span<const float> y);
+
+// Writes the drawing (replacing the file); false when the file cannot be written.
+bool WriteDxfFile(const std::string& path, std::span<const float> x, std::span<const float> y);
+
+// Title of the export dialog.
+std::string DxfDialogTitle(std::string_view sectionName);
+
+} // namespace ribcraft

@@ -1,0 +1,70 @@
+#include "io/ReportText.h"
+
+#include "io/NumberFormat.h"
+
+namespace ribcraft {
+namespace {
+
+ReportLine plain(std::string text, int fontSize = ReportFontSize) {
+    ReportLine line;
+    line.fontSize = fontSize;
+    line.fields = {text};
+    line.text = std::move(text);
+    return line;
+}
+
+ReportLine zoned(std::vector<std::string> fields) {
+    ReportLine line;
+    line.zoned = true;
+    for (size_t k = 0; k < fields.size(); ++k) {
+        if (k > 0) {
+            // Next zone strictly after the current end, as the print zones of a drawing surface.
+            const size_t next = (line.text.size() / ReportZoneWidth + 1) * ReportZoneWidth;
+            line.text.append(next - line.text.size(), ' ');
+        }
+        line.text += fields[k];
+    }
+    line.text.erase(line.text.find_last_not_of(' ') + 1);
+    line.fields = std::move(fields);
+    return line;
+}
+
+} // namespace
+
+ReportDerived ReportDerivedCells(double cl, double cmLe) {
+    if (cl == 0.0) {
+        // The moment about the quarter chord is still Cm(LE) + Cl / 4; the centre of pressure
+        // is undefined without lift.
+        return {FormatNumber(cmLe, "0.0###"), std::string()};
+    }
+    const double r = cmLe / cl;
+    return {FormatNumber((0.25 + r) * cl, "0.0###"), FormatNumber(-r * 100.0, "00") + "%c"};
+}
+
+std::vector<ReportLine> ReportLines(const ReportInputs& in) {
+    std::vector<ReportLine> lines;
+    lines.push_back(plain(" Zephyrin Report", ReportTitleFontSize));
+    lines.push_back(plain("    Angle of Attack:  " + in.angleDisplay + ",   Flap Defl.: " + in.flapDeflection +
+                          ",   Flap Length: " + in.flapLength));
+    lines.push_back(plain(""));
+    ReportDerived panel, corrected;
+    if (in.ClB != 0.0) {
+        panel = ReportDerivedCells(in.ClP, in.CmP);
+        corrected = ReportDerivedCells(in.ClB, in.CmB);
+    }
+    lines.push_back(zoned({"", "Thin Airfoil", "Panel ", "Panel/B. Layer"}));
+    lines.push_back(zoned({"", std::string(17, '-'), std::string(13, '-'), std::string(24, '-')}));
+    lines.push_back(
+        zoned({"    Lift Coeff", in.liftText, FormatNumber(in.ClP, "0.0###"), FormatNumber(in.ClB, "0.0###")}));
+    lines.push_back(
+        zoned({"    Cm (L.E.)", in.cmLeText, FormatNumber(in.CmP, "0.0###"), FormatNumber(in.CmB, "0.0###")}));
+    lines.push_back(zoned({"    Cm (c/4)", in.cmC4Text, panel.cmC4, corrected.cmC4}));
+    lines.push_back(zoned({"    Angle (Cl=0)", in.alphaCl0Text, "Not Comp.", "Not Comp."}));
+    lines.push_back(zoned({"    Cent. of Pres", in.xcpText, panel.xcp, corrected.xcp}));
+    lines.push_back(zoned({"    Drag Coefficient", "N/A", in.dragText, FormatNumber(in.CdB, "0.0#####")}));
+    lines.push_back(plain(""));
+    lines.push_back(plain(""));
+    return lines;
+}
+
+} // namespace ribcraft

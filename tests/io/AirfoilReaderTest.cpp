@@ -1,0 +1,190 @@
+#include "io/AirfoilReader.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <sstream>
+
+namespace ribcraft {
+namespace {
+
+const std::string kDir = std::string(RIBCRAFT_TEST_DATA) + "/io/reader/";
+
+std::string slurp(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream ss;
+    ss << in.rdbuf();
+    return ss.str();
+}
+
+// What every answer of the reader must satisfy, whatever the input.
+void expectConsistent(const AirfoilFileData& d) {
+    if (!d.ok) {
+        EXPECT_EQ(d.message, "Error Reading Airfoil Data");
+        EXPECT_TRUE(d.name.empty() && d.XUpper.empty() && d.YUpper.empty() && d.XLower.empty() && d.YLower.empty());
+        EXPECT_EQ(d.NUpper + d.NLower, 0);
+        return;
+    }
+    EXPECT_TRUE(d.message.empty());
+    ASSERT_GE(d.NUpper, 2);
+    ASSERT_LE(d.NUpper, 200);
+    ASSERT_GE(d.NLower, 2);
+    ASSERT_LE(d.NLower, 200);
+    ASSERT_EQ(d.XUpper.size(), static_cast<size_t>(d.NUpper));
+    ASSERT_EQ(d.YUpper.size(), static_cast<size_t>(d.NUpper));
+    ASSERT_EQ(d.XLower.size(), static_cast<size_t>(d.NLower));
+    ASSERT_EQ(d.YLower.size(), static_cast<size_t>(d.NLower));
+    for (const auto* list : {&d.XUpper, &d.YUpper, &d.XLower, &d.YLower})
+        for (double v : *list)
+            ASSERT_TRUE(std::isfinite(v) && std::fabs(v) <= MaxAirfoilCoordinate);
+}
+
+TEST(AirfoilReader, CountedLayoutAsWrittenAndOnOneLine) {
+    for (const char* file : {"sample.dat", "sample_one_line.dat"}) {
+        SCOPED_TRACE(file);
+        AirfoilFileData d = ReadAirfoilFile(kDir + file);
+        ASSERT_TRUE(d.ok) << d.detail;
+        EXPECT_EQ(d.layout, AirfoilFileLayout::Counted);
+        EXPECT_EQ(d.name, "Sample section"); // no CR, no LF
+        EXPECT_EQ(d.NUpper, 3);
+        EXPECT_EQ(d.NLower, 3);
+        EXPECT_EQ(d.XUpper, (std::vector<double>{0.0, 0.5, 1.0}));
+        EXPECT_EQ(d.YUpper, (std::vector<double>{0.0, 0.06, 0.0}));
+        EXPECT_EQ(d.YLower, (std::vector<double>{0.0, -0.04, 0.0}));
+    }
+}
+
+TEST(AirfoilReader, CountedLayoutWinsOverLookalikes) {
+    // "3 0": a count followed by the first x, not Lednicer's counts.
+    AirfoilFileData a = ReadAirfoilFile(kDir + "counted_two_on_first_line.dat");
+    ASSERT_TRUE(a.ok) << a.detail;
+    EXPECT_EQ(a.layout, AirfoilFileLayout::Counted);
+    EXPECT_EQ(a.YLower[1], -0.04);
+    // "3 100" could be Lednicer's counts, but the file reads as Counted (percent chord, trailing
+    // edge first), so Counted it is; the points stay in file order.
+    AirfoilFileData b = ParseAirfoilText("Pct\n3 100\n0\n50 6\n0 0\n3\n100 0\n50 -4\n0 0\n");
+    ASSERT_TRUE(b.ok) << b.detail;
+    EXPECT_EQ(b.layout, AirfoilFileLayout::Counted);
+    EXPECT_EQ(b.XUpper, (std::vector<double>{100, 50, 0}));
+}
+
+TEST(AirfoilReader, LednicerLayout) {
+    for (const char* file : {"lednicer_0012.dat", "lednicer_integer_counts.dat"}) {
+        SCOPED_TRACE(file);
+        AirfoilFileData d = ReadAirfoilFile(kDir + file);
+        ASSERT_TRUE(d.ok) << d.detail;
+        EXPECT_EQ(d.layout, AirfoilFileLayout::Lednicer);
+        EXPECT_EQ(d.NUpper, 9);
+        EXPECT_EQ(d.NLower, 9);
+        EXPECT_EQ(d.XUpper.front(), 0.0);
+        EXPECT_EQ(d.XUpper.back(), 1.0);
+        EXPECT_GT(d.YUpper[4], 0.05);
+        EXPECT_LT(d.YLower[4], -0.05);
+    }
+}
+
+TEST(AirfoilReader, SeligLoopIsSplitAtTheLeadingEdge) {
+    AirfoilFileData d = ReadAirfoilFile(kDir + "selig_0012.dat");
+    ASSERT_TRUE(d.ok) << d.detail;
+    EXPECT_EQ(d.layout, AirfoilFileLayout::Selig);
+    EXPECT_EQ(d.name, "NACA 0012 (Selig)");
+    // 17 points in the loop: 9 on each surface, sharing the leading edge.
+    ASSERT_EQ(d.NUpper, 9);
+    ASSERT_EQ(d.NLower, 9);
+    AirfoilFileData led = ReadAirfoilFile(kDir + "lednicer_0012.dat");
+    ASSERT_TRUE(led.ok);
+    EXPECT_EQ(d.XUpper, led.XUpper);
+    EXPECT_EQ(d.YUpper, led.YUpper);
+    EXPECT_EQ(d.XLower, led.XLower);
+    EXPECT_EQ(d.YLower, led.YLower);
+
+    AirfoilFileData ints = ReadAirfoilFile(kDir + "selig_integer_start.dat"); // "1 0" first
+    ASSERT_TRUE(ints.ok) << ints.detail;
+    EXPECT_EQ(ints.layout, AirfoilFileLayout::Selig);
+    EXPECT_EQ(ints.XUpper, (std::vector<double>{0, 0.5, 1}));
+    EXPECT_EQ(ints.YLower, (std::vector<double>{0, -0.04, 0}));
+}
+
+TEST(AirfoilReader, RefusesBadFilesWholly) {
+    int checked = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(kDir)) {
+        const std::string file = entry.path().filename().string();
+        if (file.rfind("bad_", 0) != 0) continue;
+        SCOPED_TRACE(file);
+        AirfoilFileData d = ReadAirfoilFile(entry.path().string());
+        EXPECT_FALSE(d.ok) << "layout " << static_cast<int>(d.layout);
+        expectConsistent(d);
+        ++checked;
+    }
+    EXPECT_GE(checked, 15);
+    AirfoilFileData missing = ReadAirfoilFile(kDir + "no_such_file.dat");
+    EXPECT_FALSE(missing.ok);
+    EXPECT_EQ(missing.message, "Error Reading Airfoil Data");
+}
+
+TEST(AirfoilReader, CountLimitsAreTwoAndTwoHundred) {
+    auto counted = [](int n) {
+        std::string text = "Limits\n" + std::to_string(n) + "\n";
+        for (int i = 0; i < n; ++i)
+            text += std::to_string(static_cast<double>(i) / (n - 1)) + " 0.01\n";
+        return text + "2\n0 0\n1 0\n";
+    };
+    EXPECT_TRUE(ParseAirfoilText(counted(2)).ok);
+    EXPECT_TRUE(ParseAirfoilText(counted(200)).ok);
+    EXPECT_FALSE(ParseAirfoilText(counted(201)).ok);
+    std::string tooLong(static_cast<size_t>(MaxAirfoilFileBytes) + 10, ' ');
+    EXPECT_FALSE(ParseAirfoilText("Big\n2\n0 0\n1 0\n2\n0 0\n1 0\n" + tooLong).ok);
+}
+
+// Random mutations of valid files: the reader never crashes, and what it returns is either a
+// wholly valid section or the error with nothing in it.
+TEST(AirfoilReader, FuzzedFilesNeverYieldHalfReadSections) {
+    std::vector<std::string> seeds;
+    for (const char* f : {"sample.dat", "sample_one_line.dat", "selig_0012.dat", "lednicer_0012.dat",
+                          "lednicer_integer_counts.dat", "counted_two_on_first_line.dat"})
+        seeds.push_back(slurp(kDir + f));
+    std::mt19937 rng(20240601);
+    const std::string alphabet = "0123456789.-+eE ,\n\r\tx";
+    int accepted = 0;
+    const int cases = 4000;
+    for (int n = 0; n < cases; ++n) {
+        std::string text = seeds[rng() % seeds.size()];
+        const int edits = 1 + static_cast<int>(rng() % 4);
+        for (int e = 0; e < edits && !text.empty(); ++e) {
+            const size_t at = rng() % text.size();
+            switch (rng() % 5) {
+            case 0:
+                text.erase(at, 1 + rng() % 6);
+                break;
+            case 1:
+                text.insert(at, 1, alphabet[rng() % alphabet.size()]);
+                break;
+            case 2:
+                text[at] = alphabet[rng() % alphabet.size()];
+                break;
+            case 3:
+                text.insert(at, text.substr(at, rng() % 20));
+                break;
+            default:
+                text.resize(at);
+                break;
+            }
+        }
+        AirfoilFileData d = ParseAirfoilText(text);
+        expectConsistent(d);
+        if (HasFailure()) {
+            ADD_FAILURE() << "case " << n << ":\n" << text;
+            return;
+        }
+        accepted += d.ok ? 1 : 0;
+    }
+    // Both outcomes occur: the corpus exercises acceptance and refusal.
+    EXPECT_GT(accepted, cases / 20);
+    EXPECT_LT(accepted, cases * 19 / 20);
+}
+
+} // namespace
+} // namespace ribcraft
