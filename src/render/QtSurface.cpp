@@ -1,1 +1,285 @@
-#include "app/SharedState.h"
+#include "render/QtSurface.h"
+
+#include <QFontMetricsF>
+#include <QPaintEngine>
+#include <QPdfWriter>
+#include <QPrinter>
+
+#include <algorithm>
+#include <cmath>
+
+namespace ribcraft {
+
+namespace {
+
+QColor toQt(Rgb c) {
+    return QColor(std::clamp(c.r, 0, 255), std::clamp(c.g, 0, 255), std::clamp(c.b, 0, 255));
+}
+
+Qt::PenStyle penStyle(const Pen& pen) {
+    // As on the platform, only one-pixel pens are dashed or dotted.
+    if (pen.style == DrawTransparent) return Qt::NoPen;
+    if (pen.width > 1) return Qt::SolidLine;
+    switch (pen.style) {
+    case DrawDash:
+        return Qt::DashLine;
+    case DrawDot:
+        return Qt::DotLine;
+    case DrawDashDot:
+        return Qt::DashDotLine;
+    case DrawDashDotDot:
+        return Qt::DashDotDotLine;
+    default:
+        return Qt::SolidLine;
+    }
+}
+
+QPen qtPen(const Pen& pen) {
+    QPen p(toQt(pen.color));
+    p.setWidthF(std::max(1, pen.width));
+    p.setStyle(penStyle(pen));
+    p.setCapStyle(pen.width > 1 ? Qt::RoundCap : Qt::SquareCap);
+    p.setJoinStyle(Qt::RoundJoin);
+    return p;
+}
+
+// Inverting drawing where the device supports raster operations (images).
+void setInvert(QPainter& painter, bool invert) {
+    const bool canInvert = painter.paintEngine() && painter.paintEngine()->hasFeature(QPaintEngine::RasterOpModes);
+    painter.setCompositionMode(invert && canInvert ? QPainter::RasterOp_NotDestination
+                                                   : QPainter::CompositionMode_SourceOver);
+}
+
+} // namespace
+
+// ---- PainterSurface
+
+PainterSurface::~PainterSurface() = default;
+
+QPainter& PainterSurface::painter() const {
+    if (!m_painter) {
+        m_painter = std::make_unique<QPainter>();
+        m_painter->begin(paintDevice());
+        m_painter->setRenderHint(QPainter::TextAntialiasing, true);
+    }
+    return *m_painter;
+}
+
+void PainterSurface::endPainting() const {
+    if (m_painter) {
+        if (m_painter->isActive()) m_painter->end();
+        m_painter.reset();
+    }
+}
+
+void PainterSurface::deviceClear(Rgb back) {
+    QPainter& p = painter();
+    setInvert(p, false);
+    p.fillRect(QRectF(0, 0, deviceWidth(), deviceHeight()), toQt(back));
+}
+
+void PainterSurface::deviceLine(double x1, double y1, double x2, double y2, const Pen& pen) {
+    QPainter& p = painter();
+    setInvert(p, pen.invert);
+    p.setPen(qtPen(pen));
+    p.drawLine(QPointF(x1, y1), QPointF(x2, y2));
+    setInvert(p, false);
+}
+
+void PainterSurface::deviceEllipse(double cx, double cy, double rx, double ry, const Pen& pen, const Rgb* fill) {
+    QPainter& p = painter();
+    setInvert(p, pen.invert);
+    p.setPen(qtPen(pen));
+    p.setBrush(fill ? QBrush(toQt(*fill)) : QBrush(Qt::NoBrush));
+    p.drawEllipse(QPointF(cx, cy), rx, ry);
+    p.setBrush(Qt::NoBrush);
+    setInvert(p, false);
+}
+
+void PainterSurface::deviceFillRect(double x1, double y1, double x2, double y2, Rgb color, bool invert) {
+    QPainter& p = painter();
+    setInvert(p, invert);
+    const QRectF r = QRectF(QPointF(x1, y1), QPointF(x2, y2)).normalized();
+    p.fillRect(r, toQt(color));
+    setInvert(p, false);
+}
+
+QFont PainterSurface::qtFont(const FontSpec& font) const {
+    QFont f(QString::fromStdString(font.name));
+    f.setBold(font.bold);
+    f.setItalic(font.italic);
+    if (font.pixelHeight < 0) {
+        f.setPixelSize(std::max(1, static_cast<int>(std::lround(-font.pixelHeight))));
+    } else if (font.pixelHeight > 0) {
+        // A cell height: pick the pixel size whose line height comes closest.
+        f.setPixelSize(std::max(1, static_cast<int>(std::lround(font.pixelHeight))));
+        const double cell = QFontMetricsF(f, paintDevice()).height();
+        if (cell > 0)
+            f.setPixelSize(std::max(1, static_cast<int>(std::lround(font.pixelHeight * font.pixelHeight / cell))));
+    } else {
+        f.setPointSizeF(font.size > 0 ? font.size : 8);
+    }
+    return f;
+}
+
+void PainterSurface::deviceText(double x, double y, const std::string& text, const FontSpec& font, Rgb color) {
+    if (text.empty()) return;
+    QPainter& p = painter();
+    setInvert(p, false);
+    const QFont f = qtFont(font);
+    const QFontMetricsF fm(f, paintDevice());
+    p.save();
+    p.setFont(f);
+    p.setPen(toQt(color));
+    p.translate(x, y);
+    if (font.angle != 0) p.rotate(-font.angle); // counter-clockwise on the page
+    p.drawText(QPointF(0, fm.ascent()), QString::fromStdString(text));
+    p.restore();
+}
+
+TextExtent PainterSurface::deviceTextExtent(const std::string& text, const FontSpec& font) const {
+    const QFontMetricsF fm(qtFont(font), paintDevice());
+    return {fm.horizontalAdvance(QString::fromStdString(text)), fm.height()};
+}
+
+void PainterSurface::deviceSetPixel(int x, int y, Rgb color) {
+    if (x < 0 || y < 0 || x >= deviceWidth() || y >= deviceHeight()) return;
+    QPainter& p = painter();
+    setInvert(p, false);
+    p.fillRect(QRect(x, y, 1, 1), toQt(color));
+}
+
+Rgb PainterSurface::deviceGetPixel(int, int) const {
+    return BackColor();
+}
+
+// ---- ImageSurface
+
+ImageSurface::ImageSurface(int width, int height, double dpi)
+    : m_image(std::max(1, width), std::max(1, height), QImage::Format_RGB32), m_dpi(dpi > 0 ? dpi : 96) {
+    const int dotsPerMeter = static_cast<int>(std::lround(m_dpi / 0.0254));
+    m_image.setDotsPerMeterX(dotsPerMeter);
+    m_image.setDotsPerMeterY(dotsPerMeter);
+    m_image.fill(Qt::white);
+    deviceResized();
+}
+
+ImageSurface::~ImageSurface() {
+    endPainting();
+}
+
+void ImageSurface::Resize(int width, int height) {
+    endPainting();
+    const int dotsPerMeter = m_image.dotsPerMeterX();
+    m_image = QImage(std::max(1, width), std::max(1, height), QImage::Format_RGB32);
+    m_image.setDotsPerMeterX(dotsPerMeter);
+    m_image.setDotsPerMeterY(dotsPerMeter);
+    m_image.fill(toQt(BackColor()));
+    deviceResized();
+}
+
+const QImage& ImageSurface::image() const {
+    endPainting();
+    return m_image;
+}
+
+bool ImageSurface::SavePng(const std::string& path) const {
+    return image().save(QString::fromStdString(path), "PNG");
+}
+
+void ImageSurface::deviceSetPixel(int x, int y, Rgb color) {
+    if (!m_image.valid(x, y)) return;
+    endPainting();
+    m_image.setPixelColor(x, y, toQt(color));
+}
+
+Rgb ImageSurface::deviceGetPixel(int x, int y) const {
+    if (!m_image.valid(x, y)) return BackColor();
+    endPainting();
+    const QColor c = m_image.pixelColor(x, y);
+    return {c.red(), c.green(), c.blue()};
+}
+
+// ---- PdfSurface
+
+PdfSurface::PdfSurface(const QString& path, QPageSize::PageSizeId page, int dpi)
+    : m_writer(std::make_unique<QPdfWriter>(path)) {
+    m_writer->setResolution(dpi > 0 ? dpi : 600);
+    m_writer->setPageSize(QPageSize(page));
+    m_writer->setPageMargins(QMarginsF(0, 0, 0, 0));
+    deviceResized();
+}
+
+PdfSurface::~PdfSurface() {
+    EndDoc();
+}
+
+// After the document has ended nothing more is painted (a null device leaves the painter inactive).
+QPaintDevice* PdfSurface::paintDevice() const {
+    return m_ended ? nullptr : m_writer.get();
+}
+double PdfSurface::deviceWidth() const {
+    return m_writer->width();
+}
+double PdfSurface::deviceHeight() const {
+    return m_writer->height();
+}
+double PdfSurface::pixelsPerInch() const {
+    return m_writer->resolution();
+}
+Rgb PdfSurface::deviceGetPixel(int, int) const {
+    return {255, 255, 255};
+}
+
+void PdfSurface::NewPage() {
+    if (m_ended) return;
+    painter(); // the first page exists once painting has begun
+    m_writer->newPage();
+}
+
+void PdfSurface::EndDoc() {
+    if (m_ended) return;
+    painter(); // an empty document still gets its page
+    endPainting();
+    m_ended = true;
+}
+
+// ---- PrinterSurface
+
+PrinterSurface::PrinterSurface(QPrinter& printer) : m_printer(printer) {
+    deviceResized();
+}
+
+PrinterSurface::~PrinterSurface() {
+    EndDoc();
+}
+
+QPaintDevice* PrinterSurface::paintDevice() const {
+    return m_ended ? nullptr : &m_printer;
+}
+double PrinterSurface::deviceWidth() const {
+    return m_printer.width();
+}
+double PrinterSurface::deviceHeight() const {
+    return m_printer.height();
+}
+double PrinterSurface::pixelsPerInch() const {
+    return m_printer.resolution();
+}
+Rgb PrinterSurface::deviceGetPixel(int, int) const {
+    return {255, 255, 255};
+}
+
+void PrinterSurface::NewPage() {
+    if (m_ended) return;
+    painter();
+    m_printer.newPage();
+}
+
+void PrinterSurface::EndDoc() {
+    if (m_ended) return;
+    endPainting();
+    m_ended = true;
+}
+
+} // namespace ribcraft

@@ -1,0 +1,20 @@
+#include "render/RenderView.h"
+
+#include "plot/SurfacePlots.h"
+#include "render/QtSurface.h"
+
+namespace ribcraft {
+
+std::string RenderViewToPng(SharedState& state, int width, int height, const std::string& path) {
+    if (width < 1 || height < 1 || width > 20000 || height > 20000)
+        return "Picture size out of range: " + std::to_string(width) + " x " + std::to_string(height);
+    ImageSurface surface(width, height);
+    surface.SetBackColor(state.WhiteBackground ? QBColor(15) : QBColor(0));
+    surface.SetForeColor(state.WhiteBackground ? QBColor(0) : QBColor(15));
+    surface.Cls();
+    DrawView(surface, state);
+    if (!surface.SavePng(path)) return "Cannot write the picture file " + path;
+    return {};
+}
+
+} // namespace ribcraft

@@ -1,0 +1,17 @@
+#pragma once
+// Drawing the current view into a picture file (the batch tool's png command,
+// tests, screenshots).
+
+#include <string>
+
+#include "app/SharedState.h"
+
+namespace ribcraft {
+
+// Draws the view selected by state.VFlag (DrawView) on a width x height
+// picture with the background the state selects (white: black on white,
+// otherwise white on black) and writes it as PNG. Returns an empty string on
+// success, else a message. The view may update the state (plot title, legend).
+std::string RenderViewToPng(SharedState& state, int width, int height, const std::string& path);
+
+} // namespace ribcraft
