@@ -1,1 +1,0 @@
-#include "extlib/airfoil/Airfoil.h"

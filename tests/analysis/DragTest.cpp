@@ -1,0 +1,236 @@
+#include "analysis/Drag.h"
+
+#include <algorithm>
+#include <cmath>
+#include <gtest/gtest.h>
+
+#include "JoukowskiSection.h"
+
+namespace ribcraft {
+namespace {
+
+using testing::joukowskiSection;
+using testing::SectionSample;
+
+constexpr int N = 120;
+const double Pi = 4 * std::atan(1.0);
+
+DragInputs inputsFor(const SectionSample& s, double alpha, double re = 1e6, int polarSolution = 0) {
+    DragInputs in;
+    in.SectionX = std::span<const float>(s.x).subspan(1);
+    in.SectionY = std::span<const float>(s.y).subspan(1);
+    in.SurfaceV = std::span<const float>(s.v).subspan(1);
+    in.N = s.n;
+    in.Alpha = alpha;
+    in.re = re;
+    in.PolarSolution = polarSolution;
+    return in;
+}
+
+double pointDistance(const SectionSample& s, int i, int j) {
+    return std::hypot(double(s.x[i]) - s.x[j], double(s.y[i]) - s.y[j]);
+}
+
+// |dY/dX| of the outline segment i -> j, in degrees as the separation model takes it.
+double slopeDegrees(const SectionSample& s, int i, int j) {
+    return std::abs((double(s.y[j]) - s.y[i]) / (double(s.x[j]) - s.x[i])) * 180 / Pi;
+}
+
+// Slows one surface of the symmetric section down from x = xStart towards the
+// trailing edge (speed factor 1 - slope (x - xStart), at least 0.45, so the
+// stagnation point stays at the nose): the turbulent layer separates.
+SectionSample withSeparatedSurface(bool lower, double xStart = 0.1, double slope = 2.5) {
+    SectionSample s = joukowskiSection(N, 0);
+    for (int i = 1; i <= N / 2; ++i) {
+        const int p = lower ? i : N + 1 - i;
+        const double x = lower ? s.x[i] : s.x[N + 2 - i];
+        if (x > xStart) s.v[p] = static_cast<float>(s.v[p] * std::max(0.45, 1 - slope * (x - xStart)));
+    }
+    return s;
+}
+
+TEST(Drag, SymmetricSectionAtZeroIncidence) {
+    const SectionSample s = joukowskiSection(N, 0);
+    const DragResult r = ComputeDrag(inputsFor(s, 0));
+    ASSERT_TRUE(r.ok) << r.error;
+    // Equal minima at N/2 and N/2 + 1: the later one wins and moves off the nose point.
+    EXPECT_EQ(r.StagPoint, N / 2);
+    EXPECT_EQ(r.K1, N / 2);
+    EXPECT_EQ(r.K2, N / 2);
+    EXPECT_EQ(r.Cd, r.Cd1 + r.Cd2);
+    // Both surfaces see the same speeds; the second surface's stations start
+    // across the nose point and so sit one panel further along: within 3 %.
+    EXPECT_NEAR(r.Cd1 / r.Cd2, 1.0, 0.03);
+    // Between twice the laminar (Blasius) plate and twice a turbulent plate
+    // with a form factor of 2.
+    EXPECT_GT(r.Cd, 2 * 1.328 / std::sqrt(1e6));
+    EXPECT_LT(r.Cd, 2 * 2 * 0.074 / std::pow(1e6, 0.2));
+    EXPECT_EQ(r.EffectiveAlpha, 0);
+    EXPECT_EQ(r.StallFlag, 0);
+    EXPECT_EQ(r.SeparatedArc1, 0);
+    EXPECT_EQ(r.SeparatedArc2, 0);
+}
+
+TEST(Drag, CompactedOutlineAndDriverArrays) {
+    const SectionSample s = joukowskiSection(N, 3);
+    const DragResult r = ComputeDrag(inputsFor(s, 3));
+    ASSERT_TRUE(r.ok) << r.error;
+    ASSERT_EQ(r.CompCount, N - 1);
+    EXPECT_EQ(r.CompV[N / 2], s.v[N / 2]);
+    EXPECT_EQ(r.CompV[N / 2 + 1], s.v[N / 2 + 2]); // nose point skipped
+    EXPECT_EQ(r.CompX[N - 1], s.x[N]);
+    EXPECT_EQ(r.CompX[N], s.x[1]); // closing entry
+    EXPECT_EQ(r.CompY[N], s.y[1]);
+    // The station arrays hold the second (upper) surface, closed at the trailing edge.
+    EXPECT_EQ(r.SurfaceStations, r.K2);
+    EXPECT_EQ(r.ArcLength[1], 0);
+    EXPECT_EQ(r.EdgeVelocity[1], std::abs(s.v[r.StagPoint]));
+    EXPECT_EQ(r.EdgeVelocity[r.K2], s.v[1]);
+    for (int m = 2; m <= r.K2; ++m)
+        EXPECT_GT(r.ArcLength[m], r.ArcLength[m - 1]) << m;
+    double upper = 0;
+    for (int i = N / 2 + 1; i <= N; ++i)
+        upper += pointDistance(s, i, i + 1);
+    EXPECT_NEAR(r.ArcLength[r.K2] / upper, 1.0, 0.02);
+    EXPECT_GT(r.TransitionPoint, 1);
+    EXPECT_LE(r.TransitionPoint, r.K2);
+    EXPECT_GT(r.ThetaDist[r.K2 - 1], 0);
+}
+
+TEST(Drag, StagnationPointRules) {
+    const DragResult up = ComputeDrag(inputsFor(joukowskiSection(N, 4), 4));
+    ASSERT_TRUE(up.ok);
+    EXPECT_LT(up.StagPoint, N / 2); // on the lower surface at positive incidence
+    EXPECT_EQ(up.K1, up.StagPoint);
+    EXPECT_EQ(up.K1 + up.K2, N);
+
+    const SectionSample downSection = joukowskiSection(N, -4);
+    const DragResult down = ComputeDrag(inputsFor(downSection, -4));
+    ASSERT_TRUE(down.ok);
+    EXPECT_GT(down.StagPoint, N / 2 + 1);
+    EXPECT_EQ(down.K1, down.StagPoint - 1);
+    EXPECT_EQ(down.K1 + down.K2, N);
+
+    SectionSample ties = joukowskiSection(N, 0);
+    ties.v[20] = 0;
+    ties.v[40] = 0;
+    EXPECT_EQ(ComputeDrag(inputsFor(ties, 0)).StagPoint, 40); // last of equal minima
+
+    SectionSample nose = joukowskiSection(N, 0);
+    nose.v[N / 2 + 1] = 0;
+    EXPECT_EQ(ComputeDrag(inputsFor(nose, 0)).StagPoint, N / 2);
+
+    // A stagnation point at either end of the loop leaves a surface without stations.
+    for (int end : {1, N}) {
+        SectionSample s = joukowskiSection(N, 0);
+        s.v[end] = 0;
+        EXPECT_FALSE(ComputeDrag(inputsFor(s, 0)).ok) << end;
+    }
+}
+
+TEST(Drag, SeparationCorrectionOfTheLowerSurfaceOnlyAtNegativeIncidence) {
+    const SectionSample s = withSeparatedSurface(true);
+    const DragResult neg = ComputeDrag(inputsFor(s, -2));
+    ASSERT_TRUE(neg.ok) << neg.error;
+    ASSERT_LT(neg.last1, neg.K1 - 1);
+    // Separated arc: from station last1 (outline point K1 - last1 + 1) to the trailing edge.
+    double arc = 0;
+    for (int j = 1; j <= neg.K1 - neg.last1; ++j)
+        arc += pointDistance(s, j, j + 1);
+    EXPECT_NEAR(neg.SeparatedArc1, arc, 1e-5);
+    EXPECT_GT(neg.SeparatedArc1, 0.5);
+    EXPECT_EQ(neg.StallFlag, 1);
+    const double tau = slopeDegrees(s, 1, 2);
+    EXPECT_NEAR(neg.EffectiveAlpha, -2 + 0.5 * arc * (2 + tau), 1e-5);
+
+    for (double alpha : {0.0, 2.0}) {
+        const DragResult r = ComputeDrag(inputsFor(s, alpha));
+        ASSERT_TRUE(r.ok);
+        EXPECT_EQ(r.last1, neg.last1); // the layer is the same, only the model is not applied
+        EXPECT_EQ(r.SeparatedArc1, 0) << alpha;
+        EXPECT_EQ(r.EffectiveAlpha, alpha);
+        EXPECT_EQ(r.StallFlag, 0);
+    }
+}
+
+TEST(Drag, SeparationCorrectionOfTheUpperSurfaceOnlyAtPositiveIncidence) {
+    const SectionSample s = withSeparatedSurface(false, 0.4, 1.0);
+    const DragResult pos = ComputeDrag(inputsFor(s, 2));
+    ASSERT_TRUE(pos.ok) << pos.error;
+    ASSERT_LT(pos.last2, pos.K2 - 1);
+    EXPECT_EQ(pos.SeparatedArc1, 0);
+    EXPECT_GT(pos.SeparatedArc2, 0);
+    EXPECT_LT(pos.SeparatedArc2, 0.5);
+    EXPECT_EQ(pos.StallFlag, 0);
+    const double tau = slopeDegrees(s, N, N + 1);
+    EXPECT_NEAR(pos.EffectiveAlpha, 2 - 0.5 * pos.SeparatedArc2 * (2 + tau), 1e-9);
+    EXPECT_LT(pos.EffectiveAlpha, 2);
+
+    const DragResult neg = ComputeDrag(inputsFor(s, -2));
+    ASSERT_TRUE(neg.ok);
+    EXPECT_EQ(neg.SeparatedArc2, 0);
+    EXPECT_EQ(neg.EffectiveAlpha, -2);
+}
+
+TEST(Drag, DragFallsWithReynoldsNumber) {
+    for (double alpha : {0.0, 4.0}) {
+        const SectionSample s = joukowskiSection(N, alpha);
+        for (int polarSolution : {0, 1}) {
+            double previous = INFINITY;
+            for (double re : {3e5, 1e6, 3e6, 1e7}) {
+                const DragResult r = ComputeDrag(inputsFor(s, alpha, re, polarSolution));
+                ASSERT_TRUE(r.ok);
+                EXPECT_LT(r.Cd, previous) << alpha << " " << polarSolution << " " << re;
+                previous = r.Cd;
+            }
+        }
+    }
+}
+
+TEST(Drag, FaultsStopTheComputationWithTheMessage) {
+    const auto fails = [](const DragInputs& in) {
+        const DragResult r = ComputeDrag(in);
+        return !r.ok && r.error == BlErrorMessage && r.Cd == 0 && !std::isnan(r.EffectiveAlpha);
+    };
+    const SectionSample good = joukowskiSection(N, 2);
+    ASSERT_TRUE(ComputeDrag(inputsFor(good, 2)).ok);
+
+    SectionSample nanV = good;
+    nanV.v[30] = NAN;
+    EXPECT_TRUE(fails(inputsFor(nanV, 2)));
+    SectionSample infX = good;
+    infX.x[70] = INFINITY;
+    EXPECT_TRUE(fails(inputsFor(infX, 2)));
+    SectionSample fast = good; // no speed at or below 10000: no stagnation point
+    std::fill(fast.v.begin(), fast.v.end(), 20000.0f);
+    EXPECT_TRUE(fails(inputsFor(fast, 2)));
+    SectionSample point = good; // every point in one place
+    std::fill(point.x.begin(), point.x.end(), 0.5f);
+    std::fill(point.y.begin(), point.y.end(), 0.0f);
+    EXPECT_TRUE(fails(inputsFor(point, 2)));
+
+    DragInputs odd = inputsFor(good, 2);
+    odd.N = N - 1;
+    EXPECT_TRUE(fails(odd));
+    DragInputs tiny = inputsFor(good, 2);
+    tiny.N = 2;
+    EXPECT_TRUE(fails(tiny));
+    DragInputs tooLong = inputsFor(good, 2);
+    tooLong.N = N + 2; // more points than the arrays hold
+    EXPECT_TRUE(fails(tooLong));
+    DragInputs noRe = inputsFor(good, 2);
+    noRe.re = 0;
+    EXPECT_TRUE(fails(noRe));
+    DragInputs nanAlpha = inputsFor(good, NAN);
+    EXPECT_TRUE(fails(nanAlpha));
+
+    // A vertical first segment gives no finite trailing-edge slope when the
+    // lower-surface correction needs it.
+    SectionSample vertical = withSeparatedSurface(true);
+    vertical.x[2] = vertical.x[1];
+    EXPECT_TRUE(fails(inputsFor(vertical, -2)));
+    EXPECT_TRUE(ComputeDrag(inputsFor(vertical, 2)).ok); // not needed at positive incidence
+}
+
+} // namespace
+} // namespace ribcraft
