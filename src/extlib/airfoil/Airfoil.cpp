@@ -1,1 +1,161 @@
+// The entry point Airfoil: checks the callers' arguments, builds or takes the
+// outline, solves it and writes the results into the callers' arrays. Invalid
+// input leaves every output untouched.
+//
+// The last outline and its factorised panel system are kept, so a call that
+// changes only the angle of attack reuses them.
+
 #include "extlib/airfoil/Airfoil.h"
+
+#include <cmath>
+#include <mutex>
+#include <optional>
+
+#include "extlib/airfoil/FileSection.h"
+#include "extlib/airfoil/NacaSection.h"
+#include "extlib/airfoil/PanelSolver.h"
+
+namespace ribcraft::airfoil {
+namespace {
+
+// Everything the outline depends on, as the caller passed it.
+struct OutlineKey {
+    int32_t mode = -1, rawFlag = 0, sectionNumber = 0, surfacePoints = 0;
+    float flapAngle = 0, hinge = 0;
+    std::vector<float> xUpper, yUpper, xLower, yLower; // raw lists (mode 0, file section)
+    std::vector<float> outlineX, outlineY;             // the passed outline (mode 1)
+    bool operator==(const OutlineKey&) const = default;
+    // Back to an empty key, keeping the vectors' storage.
+    void reset() {
+        mode = -1, rawFlag = 0, sectionNumber = 0, surfacePoints = 0;
+        flapAngle = hinge = 0;
+        for (auto* v : {&xUpper, &yUpper, &xLower, &yLower, &outlineX, &outlineY})
+            v->clear();
+    }
+};
+
+struct Cache {
+    std::mutex mutex;
+    OutlineKey key;      // what the cached outline was built from
+    OutlineKey incoming; // the arguments of the current call (its storage is reused)
+    Outline outline;
+    PanelSolver solver;
+    SurfaceSolution solution;
+};
+
+Cache& TheCache() {
+    static Cache cache;
+    return cache;
+}
+
+std::optional<Outline> BuildOutline(const OutlineKey& key) {
+    const int h = key.surfacePoints;
+    std::optional<Outline> outline;
+    double hingeY = 0.0;
+    const bool flap = FlapIsActive(key.flapAngle, key.hinge);
+    if (key.rawFlag == 0) {
+        outline = BuildNacaOutline(key.sectionNumber, h);
+        if (outline && flap) hingeY = NacaMeanLine(*DecodeNacaSection(key.sectionNumber), key.hinge);
+    } else {
+        const RawSection raw{{key.xUpper.begin(), key.xUpper.end()},
+                             {key.yUpper.begin(), key.yUpper.end()},
+                             {key.xLower.begin(), key.xLower.end()},
+                             {key.yLower.begin(), key.yLower.end()}};
+        outline = BuildFileOutline(raw, h);
+        if (outline && flap) hingeY = MeanLineAt(*outline, key.hinge);
+    }
+    if (outline && flap) ApplyFlap(*outline, key.flapAngle, key.hinge, hingeY);
+    return outline;
+}
+
+// Reads the caller's arguments into key; false when they are not valid
+// (nothing beyond the announced counts is read).
+bool MakeKey(OutlineKey& key, int32_t sectionNumber, const float* sectionX, const float* sectionY, float flapAngle,
+             float hinge, int32_t h, const float* yUpper, const float* yLower, const float* xUpper, const float* xLower,
+             int32_t nUpper, int32_t nLower, int32_t rawFlag, int32_t mode) {
+    if (!IsValidSurfacePoints(h) || (mode != 0 && mode != 1)) return false;
+    key.reset();
+    key.mode = mode;
+    key.surfacePoints = h;
+    if (mode == 1) {
+        const size_t n = 2 * static_cast<size_t>(h) + 1;
+        key.outlineX.assign(sectionX, sectionX + n);
+        key.outlineY.assign(sectionY, sectionY + n);
+        return true;
+    }
+    if (rawFlag != 0 && rawFlag != 1) return false;
+    if (!std::isfinite(flapAngle) || !std::isfinite(hinge)) return false;
+    key.rawFlag = rawFlag;
+    if (FlapIsActive(flapAngle, hinge)) {
+        key.flapAngle = flapAngle;
+        key.hinge = hinge;
+    }
+    if (rawFlag == 0) {
+        if (!CanBuildNacaSection(sectionNumber)) return false;
+        key.sectionNumber = sectionNumber;
+        return true;
+    }
+    if (!CanBuildFileSection(xUpper, yUpper, nUpper, xLower, yLower, nLower)) return false;
+    key.xUpper.assign(xUpper, xUpper + nUpper);
+    key.yUpper.assign(yUpper, yUpper + nUpper);
+    key.xLower.assign(xLower, xLower + nLower);
+    key.yLower.assign(yLower, yLower + nLower);
+    return true;
+}
+
+// Makes the cache hold the outline and system of key; false when it cannot be solved
+// (the cache then holds nothing, so the next call starts afresh).
+bool Prepare(Cache& cache) {
+    const OutlineKey& key = cache.incoming;
+    if (cache.solver.hasOutline() && cache.key == key) return true;
+    cache.key.reset();
+    std::optional<Outline> outline;
+    if (key.mode == 1) {
+        outline = Outline{{key.outlineX.begin(), key.outlineX.end()}, {key.outlineY.begin(), key.outlineY.end()}};
+    } else {
+        outline = BuildOutline(key);
+    }
+    if (!outline || !cache.solver.setOutline(*outline)) return false;
+    cache.outline = std::move(*outline);
+    cache.key = key;
+    return true;
+}
+
+} // namespace
+} // namespace ribcraft::airfoil
+
+void Airfoil(int32_t& SectionNumber, float& Alpha, float& SectionX, float& DistX, float& SectionY, float& Cp, float& V,
+             float& Cl, float& CmLE, float& FlapAngleRad, float& HingeFraction, int32_t& SurfacePoints,
+             int32_t& /*Reserved*/, float& YUpper, float& YLower, float& XUpper, float& XLower, int32_t& NUpper,
+             int32_t& NLower, int32_t& RawAirfoilFlag, int32_t& Mode) {
+    using namespace ribcraft::airfoil;
+    if (!std::isfinite(Alpha)) return;
+    Cache& cache = TheCache();
+    const std::lock_guard lock(cache.mutex);
+    if (!MakeKey(cache.incoming, SectionNumber, &SectionX, &SectionY, FlapAngleRad, HingeFraction, SurfacePoints,
+                 &YUpper, &YLower, &XUpper, &XLower, NUpper, NLower, RawAirfoilFlag, Mode))
+        return;
+    const bool passedOutline = Mode == 1;
+    if (!Prepare(cache)) return;
+    SurfaceSolution& s = cache.solution;
+    if (!cache.solver.solve(Alpha, s)) return;
+    const int n = cache.solver.panelCount();
+    if (!passedOutline) {
+        float* x = &SectionX;
+        float* y = &SectionY;
+        for (int i = 0; i <= n; ++i) {
+            x[i] = static_cast<float>(cache.outline.x[i]);
+            y[i] = static_cast<float>(cache.outline.y[i]);
+        }
+    }
+    float* dist = &DistX;
+    float* cp = &Cp;
+    float* v = &V;
+    for (int i = 0; i < n; ++i) {
+        dist[i] = static_cast<float>(s.distX[i]);
+        cp[i] = static_cast<float>(s.cp[i]);
+        v[i] = static_cast<float>(s.v[i]);
+    }
+    Cl = static_cast<float>(s.cl);
+    CmLE = static_cast<float>(s.cmLe);
+}

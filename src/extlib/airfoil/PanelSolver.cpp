@@ -1,0 +1,185 @@
+#include "extlib/airfoil/PanelSolver.h"
+
+#include <cmath>
+#include <numbers>
+
+namespace ribcraft::airfoil {
+
+namespace {
+
+constexpr double kTwoPi = 2.0 * std::numbers::pi;
+
+// Velocity at the point (xi, eta) of a panel's frame (xi along the panel from
+// its start node, eta to its left, i.e. out of the section) induced by a vortex
+// sheet on the panel (clockwise positive) whose strength runs linearly from a
+// at the start node to b at the end node: velocity = a (ua, va) + b (ub, vb).
+struct PanelInfluence {
+    double ua, va, ub, vb;
+};
+
+PanelInfluence Influence(double xi, double eta, double len, bool self) {
+    const double ra2 = xi * xi + eta * eta;
+    const double rb2 = (xi - len) * (xi - len) + eta * eta;
+    // Angle the panel subtends at the point; on the panel itself the outer side.
+    const double beta = self ? std::numbers::pi : std::atan2(eta * len, xi * xi - xi * len + eta * eta);
+    const double lnr = self ? 0.0 : 0.5 * std::log(rb2 / ra2);
+    const double i1u = eta * lnr + xi * beta;
+    const double i1v = len - eta * beta + xi * lnr;
+    PanelInfluence f;
+    f.ub = i1u / len / kTwoPi;
+    f.vb = i1v / len / kTwoPi;
+    f.ua = beta / kTwoPi - f.ub;
+    f.va = lnr / kTwoPi - f.vb;
+    return f;
+}
+
+bool OutlineIsUsable(const Outline& o) {
+    const size_t n = o.x.size();
+    if (n < 4 || o.y.size() != n) return false;
+    double area = 0.0, perimeter = 0.0;
+    for (size_t i = 0; i < n; ++i)
+        if (!std::isfinite(o.x[i]) || !std::isfinite(o.y[i])) return false;
+    for (size_t i = 0; i + 1 < n; ++i) {
+        perimeter += std::hypot(o.x[i + 1] - o.x[i], o.y[i + 1] - o.y[i]);
+        area += o.x[i] * o.y[i + 1] - o.x[i + 1] * o.y[i];
+    }
+    area += o.x[n - 1] * o.y[0] - o.x[0] * o.y[n - 1];
+    // The loop runs clockwise (lower surface forward, upper surface back).
+    if (!(perimeter > 0.0) || !(-0.5 * area > 1e-9 * perimeter * perimeter)) return false;
+    for (size_t i = 0; i + 1 < n; ++i)
+        if (std::hypot(o.x[i + 1] - o.x[i], o.y[i + 1] - o.y[i]) <= 1e-12 * perimeter) return false;
+    return true;
+}
+
+} // namespace
+
+void PanelSolver::buildSystem(const Outline& o, Eigen::MatrixXd& normal) const {
+    const int n = m_panels;
+    normal.setZero(n + 1, n + 1);
+    for (int i = 0; i < n; ++i) {
+        const double nxI = -m_ty[i], nyI = m_tx[i];
+        for (int j = 0; j < n; ++j) {
+            const double dx = m_midX[i] - o.x[j], dy = m_midY[i] - o.y[j];
+            const double tx = m_tx[j], ty = m_ty[j];
+            const double xi = dx * tx + dy * ty, eta = -dx * ty + dy * tx;
+            const PanelInfluence f = Influence(xi, eta, m_length[j], i == j);
+            // Global velocity per unit node strength: u * t_j + v * n_j with n_j = (-ty, tx).
+            const double axU = f.ua * tx - f.va * ty, ayU = f.ua * ty + f.va * tx;
+            const double bxU = f.ub * tx - f.vb * ty, byU = f.ub * ty + f.vb * tx;
+            normal(i, j) += axU * nxI + ayU * nyI;
+            normal(i, j + 1) += bxU * nxI + byU * nyI;
+        }
+    }
+    // Kutta condition: the strengths at the two trailing-edge nodes cancel.
+    normal(n, 0) = 1.0;
+    normal(n, n) = 1.0;
+}
+
+bool PanelSolver::setOutline(const Outline& o) {
+    m_panels = 0;
+    if (!OutlineIsUsable(o)) return false;
+    const int n = static_cast<int>(o.x.size()) - 1;
+    m_midX.resize(n);
+    m_midY.resize(n);
+    m_tx.resize(n);
+    m_ty.resize(n);
+    m_length.resize(n);
+    for (int i = 0; i < n; ++i) {
+        const double dx = o.x[i + 1] - o.x[i], dy = o.y[i + 1] - o.y[i];
+        m_length[i] = std::hypot(dx, dy);
+        m_tx[i] = dx / m_length[i];
+        m_ty[i] = dy / m_length[i];
+        m_midX[i] = 0.5 * (o.x[i] + o.x[i + 1]);
+        m_midY[i] = 0.5 * (o.y[i] + o.y[i + 1]);
+    }
+    m_panels = n;
+    Eigen::MatrixXd normal;
+    buildSystem(o, normal);
+    const Eigen::PartialPivLU<Eigen::MatrixXd> lu(normal);
+    Eigen::VectorXd rhsX(n + 1), rhsY(n + 1);
+    for (int i = 0; i < n; ++i) {
+        rhsX(i) = m_ty[i];  // -(1, 0) . n_i
+        rhsY(i) = -m_tx[i]; // -(0, 1) . n_i
+    }
+    rhsX(n) = rhsY(n) = 0.0;
+    m_gammaX = lu.solve(rhsX);
+    m_gammaY = lu.solve(rhsY);
+    // With the flow at rest inside the section, the speed just outside the
+    // sheet equals its strength; at a midpoint that is the mean of the nodes.
+    m_vtX.resize(n);
+    m_vtY.resize(n);
+    for (int i = 0; i < n; ++i) {
+        m_vtX[i] = 0.5 * (m_gammaX(i) + m_gammaX(i + 1));
+        m_vtY[i] = 0.5 * (m_gammaY(i) + m_gammaY(i + 1));
+    }
+    extrapolateAtTrailingEdge(m_vtX);
+    extrapolateAtTrailingEdge(m_vtY);
+    m_vt.resize(n);
+    if (!(lu.rcond() > 1e-13) || !m_gammaX.allFinite() || !m_gammaY.allFinite()) {
+        m_panels = 0;
+        return false;
+    }
+    return true;
+}
+
+void PanelSolver::extrapolateAtTrailingEdge(std::vector<double>& vt) const {
+    // The sheet turns the sharp corner of the trailing edge, where the node
+    // strength overshoots and is no surface speed (it can even change sign).
+    // The speed on the two panels at the edge is therefore carried on
+    // linearly, in distance along the surface, from the next two panels.
+    const int n = m_panels;
+    if (n < 6) return;
+    auto along = [&](int a, int b) { return std::hypot(m_midX[a] - m_midX[b], m_midY[a] - m_midY[b]); };
+    vt[0] = vt[1] + (vt[1] - vt[2]) * along(0, 1) / along(1, 2);
+    vt[n - 1] = vt[n - 2] + (vt[n - 2] - vt[n - 3]) * along(n - 1, n - 2) / along(n - 2, n - 3);
+}
+
+int PanelSolver::findStagnation(const std::vector<double>& vt) const {
+    // Split the panels into those before the stagnation point (flow against
+    // the loop direction, vt < 0) and those after it (vt > 0) so that the
+    // speed on the wrong side of the split is least; ties go to the split
+    // nearest the leading edge.
+    const int n = m_panels, le = n / 2;
+    double cost = 0.0;
+    for (int i = 0; i < n; ++i)
+        cost += std::max(-vt[i], 0.0); // split before panel 0
+    double best = cost;
+    int split = 0;
+    for (int s = 1; s <= n; ++s) {
+        cost += std::max(vt[s - 1], 0.0) - std::max(-vt[s - 1], 0.0);
+        if (cost < best || (cost == best && std::abs(s - le) < std::abs(split - le))) {
+            best = cost;
+            split = s;
+        }
+    }
+    return split;
+}
+
+bool PanelSolver::solve(double alphaDeg, SurfaceSolution& out) const {
+    if (m_panels == 0 || !std::isfinite(alphaDeg)) return false;
+    const int n = m_panels;
+    const double a = alphaDeg * std::numbers::pi / 180.0, ca = std::cos(a), sa = std::sin(a);
+    out.distX.resize(n);
+    out.cp.resize(n);
+    out.v.resize(n);
+    double moment = 0.0, circulation = 0.0;
+    for (int i = 0; i < n; ++i) {
+        m_vt[i] = ca * m_vtX[i] + sa * m_vtY[i];
+        const double cp = 1.0 - m_vt[i] * m_vt[i];
+        out.distX[i] = m_midX[i];
+        out.cp[i] = cp;
+        // Pressure acts against the outward normal (-ty, tx).
+        const double px = cp * m_ty[i] * m_length[i], py = -cp * m_tx[i] * m_length[i];
+        moment += m_midX[i] * py - m_midY[i] * px;
+        circulation += m_vt[i] * m_length[i];
+    }
+    out.stagnationPanel = findStagnation(m_vt);
+    for (int i = 0; i < n; ++i)
+        out.v[i] = i < out.stagnationPanel ? -m_vt[i] : m_vt[i];
+    // Lift from the circulation (Kutta-Joukowski), moment from the pressures.
+    out.cl = 2.0 * circulation;
+    out.cmLe = -moment;
+    return true;
+}
+
+} // namespace ribcraft::airfoil
