@@ -7,6 +7,7 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 #include "extlib/Capacities.h"
 
@@ -118,6 +119,10 @@ struct SharedState {
     bool HaveSolution = false; // an outline and distribution are present
     // Extrema of the last panel solution over points 1..PointCount (the airfoil view's ranges).
     double YMax = 0, YMin = 0, Vmax = 1, Vmin = 0;
+
+    // ---- the user mesh kept for the mesh view and its export (k around, j outward, column by column)
+    std::vector<float> MeshGridX = std::vector<float>(size_t(cap::MeshI) * cap::MeshJ, 0.0f);
+    std::vector<float> MeshGridY = std::vector<float>(size_t(cap::MeshI) * cap::MeshJ, 0.0f);
 
     // ---- raw coordinate-file lists
     Array1<float, cap::RawList> XUpper{}, YUpper{}, XLower{}, YLower{};

@@ -1,1 +1,312 @@
-#include "app/SharedState.h"
+#include "batch/BatchRunner.h"
+
+#include <cmath>
+#include <istream>
+#include <map>
+#include <ostream>
+#include <sstream>
+
+#include "app/FileCommands.h"
+#include "app/PanelDriver.h"
+#include "app/ReportSource.h"
+#include "app/dialogs/DialogProtocol.h"
+#include "app/dialogs/FlapDialogModel.h"
+#include "app/dialogs/OptionsDialogModel.h"
+#include "io/NumberFormat.h"
+#include "io/AirfoilReader.h"
+#include "io/ReportText.h"
+#include "plot/Redraw.h"
+#include "render/QtSurface.h"
+
+namespace ribcraft {
+
+namespace {
+
+std::vector<std::string> splitWords(const std::string& line)
+{
+    std::istringstream in(line);
+    std::vector<std::string> words;
+    for (std::string w; in >> w;) words.push_back(w);
+    return words;
+}
+
+// A whole-text number: "1e6", "-2.5"; nothing else on the word.
+bool parseNumber(const std::string& text, double& value)
+{
+    std::istringstream in(text);
+    in.imbue(std::locale::classic());
+    in >> value;
+    return !in.fail() && in.eof() && std::isfinite(value);
+}
+
+struct Setting {
+    double SharedState::*real = nullptr;
+    int SharedState::*whole = nullptr;
+    double low, high;
+};
+
+// The numeric settings `set` may change, with the range each accepts.
+const std::map<std::string, Setting>& settings()
+{
+    using S = SharedState;
+    static const std::map<std::string, Setting> table = {
+        {"BlDisplayOpt", {nullptr, &S::BlDisplayOpt, 1, 6}},
+        {"BlLimit", {&S::BlLimit, nullptr, 1, 1000}},
+        {"BlOptions", {nullptr, &S::BlOptions, 1, 9}},
+        {"BlPoints", {nullptr, &S::BlPoints, 2, cap::BlProfilePoints - 1}},
+        {"BlRough", {&S::BlRough, nullptr, 0, 1e6}},
+        {"BlVelView", {nullptr, &S::BlVelView, 1, 100}},
+        {"ContMaxX", {&S::ContMaxX, nullptr, -100, 100}},
+        {"ContMaxY", {&S::ContMaxY, nullptr, -100, 100}},
+        {"ContMinX", {&S::ContMinX, nullptr, -100, 100}},
+        {"ContMinY", {&S::ContMinY, nullptr, -100, 100}},
+        {"DisplayBlasius", {nullptr, &S::DisplayBlasius, 0, 1}},
+        {"FlowSeperationModel", {nullptr, &S::FlowSeperationModel, 0, 1}},
+        {"GridCluster", {&S::GridCluster, nullptr, 1, 2}},
+        {"MaxCdSetting", {&S::MaxCdSetting, nullptr, 1, 1000}},
+        {"MeshMax", {&S::MeshMax, nullptr, -100, 100}},
+        {"MeshMaxY", {&S::MeshMaxY, nullptr, -100, 100}},
+        {"MeshMin", {&S::MeshMin, nullptr, -100, 100}},
+        {"MeshMinY", {&S::MeshMinY, nullptr, -100, 100}},
+        {"MeshX", {nullptr, &S::MeshX, 3, cap::MeshI}},
+        {"MeshY", {nullptr, &S::MeshY, 2, cap::MeshJ}},
+        {"OuterRadius", {&S::OuterRadius, nullptr, 1.5, 1000}},
+        {"Pinf", {&S::Pinf, nullptr, 0, 1e9}},
+        {"PointRadius", {&S::PointRadius, nullptr, 0, 1}},
+        {"PolarSolution", {nullptr, &S::PolarSolution, 0, 1}},
+        {"RhoInf", {&S::RhoInf, nullptr, 1e-6, 1e4}},
+        {"VInf", {&S::VInf, nullptr, 0, 1e5}},
+        {"XChoice", {nullptr, &S::XChoice, 0, 3}},
+    };
+    return table;
+}
+
+struct ViewCommand {
+    int vflag;
+    int sub; // XChoice for view 1, BlDisplayOpt for 7, PolarView for 10
+};
+
+const std::map<std::string, ViewCommand>& views()
+{
+    static const std::map<std::string, ViewCommand> table = {
+        {"coordinates", {1, 2}},        {"velocity-distribution", {1, 0}}, {"pressure-distribution", {1, 1}},
+        {"boundary-layer-airfoil", {1, 3}}, {"cp", {2, 0}},            {"velocity", {3, 0}},
+        {"streamlines", {4, 0}},        {"pressure", {5, 0}},              {"mesh", {6, 0}},
+        {"bl-upper-profiles", {7, 1}},  {"bl-lower-profiles", {7, 2}},     {"bl-upper-thickness", {7, 3}},
+        {"bl-lower-thickness", {7, 4}}, {"bl-upper-friction", {7, 5}},     {"bl-lower-friction", {7, 6}},
+        {"polar", {10, 1}},             {"cl-cm", {10, 2}},                {"transition", {10, 3}},
+        {"report", {8, 0}},             {"fourier", {9, 0}},
+    };
+    return table;
+}
+
+CommandResult fail(const std::string& text) { return CommandResult::failure(text); }
+
+} // namespace
+
+BatchRunner::BatchRunner(std::ostream& out) : m_out(out), m_surface(std::make_unique<ImageSurface>(1200, 800))
+{
+    m_state.resetToStartup();
+    redraw(); // the first redraw solves the default section
+}
+
+BatchRunner::~BatchRunner() = default;
+
+std::vector<std::string> BatchRunner::settingNames()
+{
+    std::vector<std::string> names;
+    for (const auto& [name, setting] : settings()) names.push_back(name);
+    return names;
+}
+
+CommandResult BatchRunner::redraw()
+{
+    m_surface->SetBackColor(m_state.WhiteBackground ? QBColor(15) : QBColor(0));
+    m_surface->SetForeColor(m_state.WhiteBackground ? QBColor(0) : QBColor(15));
+    return RedrawView(m_state, *m_surface);
+}
+
+CommandResult BatchRunner::runLine(const std::string& line)
+{
+    const std::string code = line.substr(0, line.find('#'));
+    const std::vector<std::string> words = splitWords(code);
+    if (words.empty()) return {};
+    return command(words);
+}
+
+int BatchRunner::runScript(std::istream& in, std::ostream& err)
+{
+    int number = 0;
+    for (std::string line; std::getline(in, line);) {
+        ++number;
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        const CommandResult r = runLine(line);
+        if (!r.ok) {
+            err << "line " << number << ": " << r.message << '\n';
+            return 1;
+        }
+    }
+    return 0;
+}
+
+CommandResult BatchRunner::command(const std::vector<std::string>& w)
+{
+    const std::string& verb = w[0];
+    const size_t args = w.size() - 1;
+    auto needs = [&](size_t n) { return args == n; };
+    double value = 0;
+
+    if (verb == "naca" && needs(1)) {
+        const std::string& digits = w[1];
+        if ((digits.size() != 4 && digits.size() != 5) || digits.find_first_not_of("0123456789") != std::string::npos)
+            return fail("naca takes 4 or 5 digits: " + digits);
+        SharedState trial = m_state;
+        trial.Texts.SectionName = digits;
+        trial.RawAirfoilFlag = 0;
+        if (CommandResult c = CheckSection(trial, int32_t(std::stol(digits))); !c.ok) return c;
+        m_state.Texts.SectionName = digits;
+        m_state.AirfoilType = int(digits.size());
+        AfterNacaAccepted(m_state);
+        return redraw();
+    }
+    if (verb == "read" && needs(1)) {
+        SharedState before = m_state;
+        if (CommandResult r = ReadAirfoil(m_state, w[1]); !r.ok) return r;
+        if (CommandResult r = redraw(); !r.ok) {
+            m_state = before; // nothing of a file that cannot be solved is kept
+            return fail(std::string(AirfoilReadError));
+        }
+        return {};
+    }
+    if (verb == "points" && needs(1)) {
+        if (!parseNumber(w[1], value)) return fail("points takes a number: " + w[1]);
+        OptionsDialogModel options(m_state);
+        options.setCountText(w[1]);
+        options.ok();
+        AfterOptionsAccepted(m_state);
+        return redraw();
+    }
+    if (verb == "alpha" && needs(1)) {
+        if (!parseNumber(w[1], value)) return fail("alpha takes a number of degrees: " + w[1]);
+        const std::string previous = m_state.Texts.AngleText;
+        m_state.Texts.AngleText = w[1];
+        AngleBoxEntered(m_state);
+        CommandResult r = redraw();
+        if (!r.ok) {
+            m_state.Texts.AngleText = previous;
+            AngleBoxEntered(m_state);
+        }
+        return r;
+    }
+    if (verb == "flap" && needs(2)) {
+        double deflection = 0;
+        if (!parseNumber(w[1], value) || !parseNumber(w[2], deflection))
+            return fail("flap takes a length (% chord) and a deflection (degrees)");
+        FlapDialogModel flap(m_state);
+        flap.lengthTextChanged(w[1]);
+        flap.deflectionTextChanged(w[2]);
+        flap.ok();
+        AfterFlapDialog(m_state, FlapPiMenu, true);
+        return redraw();
+    }
+    if (verb == "re" && needs(1)) {
+        if (!parseNumber(w[1], value) || value < 1e3 || value > 1e9)
+            return fail("re takes a Reynolds number from 1000 to 1e9: " + w[1]);
+        m_state.re = value;
+        m_state.NewFlag = 1;
+        return redraw();
+    }
+    if (verb == "set" && needs(2)) return setCommand(w[1], w[2]);
+    if (verb == "view" && needs(1)) return viewCommand(w[1]);
+    if (verb == "reset-polar" && needs(0)) {
+        m_state.VFlag = 10;
+        m_state.PolarCount = 0;
+        return redraw();
+    }
+    if (verb == "save" && needs(1)) return AsciiFile(m_state, w[1]);
+    if (verb == "dxf" && needs(1)) return ExportDxf(m_state, w[1]);
+    if (verb == "png" && (needs(1) || needs(3))) return pngCommand(w);
+    if (verb == "report" && needs(0)) {
+        printReport();
+        return {};
+    }
+    if (verb == "results" && needs(0)) {
+        printResults();
+        return {};
+    }
+    return fail("unknown command or wrong number of words: " + verb);
+}
+
+CommandResult BatchRunner::viewCommand(const std::string& name)
+{
+    const auto it = views().find(name);
+    if (it == views().end()) return fail("unknown view: " + name);
+    const ViewCommand v = it->second;
+    m_state.VFlag = v.vflag;
+    if (v.vflag == 1) m_state.XChoice = v.sub;
+    if (v.vflag == 7) m_state.BlDisplayOpt = v.sub;
+    if (v.vflag == 10) m_state.PolarView = v.sub;
+    return redraw();
+}
+
+CommandResult BatchRunner::setCommand(const std::string& name, const std::string& text)
+{
+    const auto it = settings().find(name);
+    if (it == settings().end()) return fail("unknown setting: " + name);
+    double value = 0;
+    if (!parseNumber(text, value)) return fail("set " + name + " takes a number: " + text);
+    const Setting& s = it->second;
+    if (value < s.low || value > s.high)
+        return fail(name + " must lie between " + FreeForm(s.low) + " and " + FreeForm(s.high));
+    if (s.whole) {
+        if (value != std::floor(value)) return fail(name + " takes a whole number");
+        m_state.*s.whole = int(value);
+    } else {
+        m_state.*s.real = value;
+    }
+    m_state.Qinf = 0.5 * m_state.RhoInf * m_state.VInf * m_state.VInf;
+    m_state.NewFlag = 1;
+    return redraw();
+}
+
+CommandResult BatchRunner::pngCommand(const std::vector<std::string>& w)
+{
+    int width = 1200, height = 800;
+    if (w.size() == 4) {
+        double a = 0, b = 0;
+        if (!parseNumber(w[2], a) || !parseNumber(w[3], b) || a < 16 || b < 16 || a > 8000 || b > 8000)
+            return fail("png size must be two numbers from 16 to 8000");
+        width = int(a);
+        height = int(b);
+    }
+    ImageSurface picture(width, height);
+    picture.SetBackColor(m_state.WhiteBackground ? QBColor(15) : QBColor(0));
+    picture.SetForeColor(m_state.WhiteBackground ? QBColor(0) : QBColor(15));
+    const CommandResult r = RedrawView(m_state, picture);
+    if (!r.ok) return r;
+    if (!picture.SavePng(w[1])) return fail("cannot write " + w[1]);
+    return {};
+}
+
+void BatchRunner::printResults()
+{
+    const PanelTexts& t = m_state.Texts;
+    m_out << "airfoil = " << t.SectionName << '\n'
+          << "alpha = " << t.AngleDisplay << '\n'
+          << "flap_length = " << t.FlapLengthText << '\n'
+          << "flap_deflection = " << t.FlapDeflectionText << '\n'
+          << "cl = " << t.LiftText << '\n'
+          << "cm_le = " << t.CmLeText << '\n'
+          << "cm_c4 = " << t.CmC4Text << '\n'
+          << "alpha_cl0 = " << t.AlphaCl0Text << '\n'
+          << "xcp = " << t.XcpText << '\n'
+          << "cd = " << t.DragText << '\n'
+          << "stalled = " << (t.Stalled ? "Airfoil Stalled" : "") << '\n';
+}
+
+void BatchRunner::printReport()
+{
+    for (const ReportLine& line : ReportLines(ReportInputsFor(m_state))) m_out << line.text << '\n';
+}
+
+} // namespace ribcraft

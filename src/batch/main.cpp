@@ -1,1 +1,29 @@
-int main() { return 0; }
+// ribcraft-batch [SCRIPT]: runs the commands of SCRIPT (or standard input).
+
+#include <QGuiApplication>
+#include <cstdlib>
+#include <fstream>
+#include <iostream>
+
+#include "batch/BatchRunner.h"
+
+int main(int argc, char** argv)
+{
+    // Text metrics and pictures need a GUI application, but never a screen.
+    if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    QGuiApplication app(argc, argv);
+    if (argc > 2) {
+        std::cerr << "usage: ribcraft-batch [SCRIPT]\n";
+        return 2;
+    }
+    ribcraft::BatchRunner runner(std::cout);
+    if (argc == 2) {
+        std::ifstream script(argv[1]);
+        if (!script) {
+            std::cerr << "cannot open " << argv[1] << '\n';
+            return 1;
+        }
+        return runner.runScript(script, std::cerr);
+    }
+    return runner.runScript(std::cin, std::cerr);
+}

@@ -1,0 +1,17 @@
+#pragma once
+// The outcome of a command that can fail in an expected way (a section that
+// cannot be built, a file that cannot be read): the core never shows a
+// message itself, it returns one.
+
+#include <string>
+
+namespace ribcraft {
+
+struct CommandResult {
+    bool ok = true;
+    std::string message;
+
+    static CommandResult failure(std::string text) { return {false, std::move(text)}; }
+};
+
+} // namespace ribcraft

@@ -1,0 +1,37 @@
+#include "app/DragDriver.h"
+
+#include <cmath>
+
+#include "analysis/Drag.h"
+#include "io/NumberFormat.h"
+
+namespace ribcraft {
+
+CommandResult RunDrag(SharedState& s)
+{
+    DragInputs in;
+    const size_t n = size_t(s.PointCount);
+    in.SectionX = {&s.SectionX[1], n};
+    in.SectionY = {&s.SectionY[1], n};
+    in.SurfaceV = {&s.SurfaceV[1], n};
+    in.N = s.PointCount;
+    in.Alpha = s.Alpha;
+    in.re = s.re;
+    in.PolarSolution = s.PolarSolution;
+    const DragResult r = ComputeDrag(in);
+    if (!r.ok || !std::isfinite(r.Cd)) return CommandResult::failure(BlErrorMessage);
+
+    // The outline is closed before marching, as the layer reads point N + 1.
+    s.SectionX[s.PointCount + 1] = s.SectionX[1];
+    s.SectionY[s.PointCount + 1] = s.SectionY[1];
+    s.StagPoint = r.StagPoint;
+    s.TransitionPoint = r.TransitionPoint;
+    s.Cd = r.Cd;
+    s.EffectiveAlpha = r.EffectiveAlpha;
+    s.StallFlag = r.StallFlag;
+    s.Texts.DragText = FormatNumber(r.Cd, "##0.000000");
+    s.Texts.Stalled = r.StallFlag == 1;
+    return {};
+}
+
+} // namespace ribcraft

@@ -1,0 +1,91 @@
+#include "app/FileCommands.h"
+
+#include <algorithm>
+#include <span>
+
+#include "extlib/airfoil/FileSection.h"
+#include "extlib/airfoil/NacaSection.h"
+#include "io/AirfoilReader.h"
+#include "io/AsciiExport.h"
+#include "io/DxfExport.h"
+
+namespace ribcraft {
+
+namespace {
+
+std::span<const float> points(const Array1<float, cap::Outline>& a, int n) { return {&a[1], size_t(n)}; }
+
+} // namespace
+
+CommandResult ReadAirfoil(SharedState& s, const std::string& path)
+{
+    const AirfoilFileData file = ReadAirfoilFile(path);
+    const CommandResult refused = CommandResult::failure(std::string(AirfoilReadError));
+    if (!file.ok || file.NUpper > cap::RawList || file.NLower > cap::RawList) return refused;
+
+    Array1<float, cap::RawList> xu{}, yu{}, xl{}, yl{};
+    for (int i = 1; i <= file.NUpper; ++i) {
+        xu[i] = float(file.XUpper[i - 1]);
+        yu[i] = float(file.YUpper[i - 1]);
+    }
+    for (int i = 1; i <= file.NLower; ++i) {
+        xl[i] = float(file.XLower[i - 1]);
+        yl[i] = float(file.YLower[i - 1]);
+    }
+    if (!airfoil::CanBuildFileSection(&xu[1], &yu[1], file.NUpper, &xl[1], &yl[1], file.NLower)) return refused;
+
+    s.XUpper = xu;
+    s.YUpper = yu;
+    s.XLower = xl;
+    s.YLower = yl;
+    s.NUpper = file.NUpper;
+    s.NLower = file.NLower;
+    s.Texts.SectionName = file.name;
+    s.AirfoilFileName = path;
+    s.RawAirfoilFlag = 1;
+    s.NewFlag = 1;
+    s.DialogCancelled = 0;
+    s.NewGrid = 1;
+    return {};
+}
+
+std::string AsciiFileText(const SharedState& s)
+{
+    AsciiExportSources src;
+    src.VFlag = s.VFlag;
+    src.sectionName = s.Texts.SectionName;
+    src.angleDisplay = s.Texts.AngleDisplay;
+    src.sectionX = points(s.SectionX, s.PointCount);
+    src.sectionY = points(s.SectionY, s.PointCount);
+    src.distX = points(s.DistX, s.PointCount);
+    src.surfaceCp = points(s.SurfaceCp, s.PointCount);
+    src.surfaceV = points(s.SurfaceV, s.PointCount);
+    // A mesh larger than the store is written as far as the store goes.
+    src.meshX = std::clamp(s.MeshX, 0, cap::MeshI);
+    src.meshY = std::clamp(s.MeshY, 0, cap::MeshJ);
+    src.gridX = s.MeshGridX.data();
+    src.gridY = s.MeshGridY.data();
+    src.blDisplayOpt = s.BlDisplayOpt;
+    BlExportInput bl;
+    bl.sectionName = s.Texts.SectionName;
+    bl.re = s.re;
+    bl.profileCount = s.BlVelView;
+    src.bl = &bl;
+    return ribcraft::AsciiFileText(src);
+}
+
+CommandResult AsciiFile(SharedState& s, const std::string& path)
+{
+    s.ExportFileName = path;
+    if (!WriteTextFile(path, AsciiFileText(s))) return CommandResult::failure("Cannot write the file " + path);
+    return {};
+}
+
+CommandResult ExportDxf(const SharedState& s, const std::string& path)
+{
+    if (!WriteDxfFile(path, points(s.SectionX, s.PointCount), points(s.SectionY, s.PointCount)))
+        return CommandResult::failure("Cannot write the file " + path);
+    return {};
+}
+
+} // namespace ribcraft

@@ -1,0 +1,26 @@
+#pragma once
+// The file commands without their dialogs: reading a coordinate file into the
+// current section, the ASCII export of the current view and the DXF export of
+// the outline. The window and the batch tool both use these.
+
+#include <string>
+
+#include "app/CommandResult.h"
+#include "app/SharedState.h"
+
+namespace ribcraft {
+
+// Reads a coordinate file. On success the name line, the raw lists and the
+// flags of a new file section are in the state (the caller redraws); on any
+// failure nothing changes and the message is "Error Reading Airfoil Data".
+CommandResult ReadAirfoil(SharedState& s, const std::string& path);
+
+// The text the Save command writes for the current view.
+std::string AsciiFileText(const SharedState& s);
+// Writes the current view's data to ExportFileName (set to path first).
+CommandResult AsciiFile(SharedState& s, const std::string& path);
+
+// Writes the outline as a DXF drawing.
+CommandResult ExportDxf(const SharedState& s, const std::string& path);
+
+} // namespace ribcraft

@@ -1,0 +1,104 @@
+#include "app/PanelDriver.h"
+
+#include <cmath>
+
+#include "extlib/airfoil/Airfoil.h"
+#include "extlib/airfoil/FileSection.h"
+#include "extlib/airfoil/NacaSection.h"
+#include "io/NumberFormat.h"
+
+namespace ribcraft {
+
+namespace {
+
+// One Airfoil call with the state's section, flap and file lists; the outline
+// and results go to the arrays given (plain or displaced-contour solution).
+void callAirfoil(SharedState& s, float* y, float* cp, float* v, int32_t mode)
+{
+    int32_t reserved = 0;
+    Airfoil(s.SectionNumber, s.Alpha, s.SectionX[1], s.DistX[1], y[1], cp[1], v[1], s.PanelCl, s.PanelCmLE,
+            s.FlapAngleRad, s.HingeFraction, s.SurfacePoints, reserved, s.YUpper[1], s.YLower[1], s.XUpper[1],
+            s.XLower[1], s.NUpper, s.NLower, s.RawAirfoilFlag, mode);
+}
+
+void updateExtrema(SharedState& s)
+{
+    double yMax = -1000, yMin = 1000, cpMax = -1000, cpMin = 1000, vMax = -1000, vMin = 1000;
+    for (int i = 1; i <= s.PointCount; ++i) {
+        yMax = std::max(yMax, double(s.SectionY[i]));
+        yMin = std::min(yMin, double(s.SectionY[i]));
+        cpMax = std::max(cpMax, double(s.SurfaceCp[i]));
+        cpMin = std::min(cpMin, double(s.SurfaceCp[i]));
+        vMax = std::max(vMax, double(s.SurfaceV[i]));
+        vMin = std::min(vMin, double(std::fabs(s.SurfaceV[i])));
+    }
+    s.YMax = yMax;
+    s.YMin = yMin;
+    s.CpHigh = cpMax;
+    s.CpLow = cpMin;
+    s.Vmax = vMax;
+    s.Vmin = vMin;
+    s.StagPoint = FindStagnationPoint(&s.SurfaceV[1], s.PointCount);
+}
+
+} // namespace
+
+int FindStagnationPoint(const float* V, int N)
+{
+    double smallest = 10000;
+    int at = 0;
+    for (int i = 1; i <= N; ++i) {
+        const double a = std::fabs(V[i - 1]);
+        if (a <= smallest) {
+            smallest = a;
+            at = i;
+        }
+    }
+    return at;
+}
+
+CommandResult CheckSection(const SharedState& s, int32_t sectionNumber)
+{
+    if (s.SurfacePoints < 2 || 2 * s.SurfacePoints + 1 > cap::Outline)
+        return CommandResult::failure("The number of points about the airfoil is out of range.");
+    if (s.RawAirfoilFlag == 1) {
+        if (!airfoil::CanBuildFileSection(&s.XUpper[1], &s.YUpper[1], s.NUpper, &s.XLower[1], &s.YLower[1],
+                                          s.NLower))
+            return CommandResult::failure("The coordinate file's points cannot make a section.");
+        return {};
+    }
+    if (!airfoil::CanBuildNacaSection(sectionNumber))
+        return CommandResult::failure("\"" + s.Texts.SectionName +
+                                      "\" is not a NACA 4 or 5 digit section: the previous section is kept.");
+    return {};
+}
+
+CommandResult PlainSolution(SharedState& s)
+{
+    const double number = Val(s.Texts.SectionName);
+    const double alpha = Val(s.Texts.AngleText);
+    if (!std::isfinite(alpha) || std::fabs(alpha) > 90)
+        return CommandResult::failure("\"" + s.Texts.AngleText +
+                                      "\" is not a usable angle of attack: the previous solution is kept.");
+    const int32_t sectionNumber = (std::isfinite(number) && std::fabs(number) < 2e9) ? int32_t(number) : -1;
+    if (CommandResult check = CheckSection(s, sectionNumber); !check.ok) return check;
+
+    s.SectionNumber = sectionNumber;
+    s.Alpha = float(alpha);
+    callAirfoil(s, s.SectionY.data(), s.SurfaceCp.data(), s.SurfaceV.data(), s.PanelMode);
+    s.ClPanel = s.PanelCl;
+    s.CmLePanel = s.PanelCmLE;
+    s.HaveSolution = true;
+    updateExtrema(s);
+    return {};
+}
+
+void newCLCm(SharedState& s)
+{
+    for (int i = 1; i <= 2 * s.SurfacePoints; ++i) s.ScratchCp[i] = s.SectionY[i];
+    callAirfoil(s, s.DisplacedY.data(), s.ScratchCp.data(), s.ScratchV.data(), 1);
+    s.ClBl = s.PanelCl;
+    s.CmLeBl = s.PanelCmLE;
+}
+
+} // namespace ribcraft

@@ -1,0 +1,48 @@
+#include "app/Recompute.h"
+
+#include <cmath>
+
+#include "app/DragDriver.h"
+#include "app/PanelDriver.h"
+#include "geometry/LinAero.h"
+#include "geometry/ThinAirfoil.h"
+#include "io/NumberFormat.h"
+
+namespace ribcraft {
+
+void UpdateThinAirfoil(SharedState& s, double angleDegrees)
+{
+    LinAero aero; // one object per evaluation
+    aero.AngleOfAttack = angleDegrees;
+    aero.NumberOfPoints = s.PointCount;
+    aero.SimulationOrder = 200;
+    if (!aero.AeroCoeff(s.SectionY[1], s.SectionX[1]).ok) return;
+    const float a[9] = {aero.A0, aero.A1, aero.A2, aero.A3, aero.A4, aero.A5, aero.A6, aero.A7, aero.A8};
+    std::copy(std::begin(a), std::end(a), s.A);
+
+    const ThinAirfoilCoefficients c = thinAirfoilCoefficients(aero.A0, aero.A1, aero.A2, s.Alpha, s.Pi);
+    s.LiftCoeff = c.LiftCoeff;
+    s.CmLeadingEdge = c.CmLeadingEdge;
+    s.CmC4 = c.CmC4;
+    s.AlphaCl0 = c.AlphaCl0;
+    s.Texts.LiftText = FormatNumber(c.LiftCoeff, "##0.000");
+    s.Texts.CmLeText = FormatNumber(c.CmLeadingEdge, "##0.000");
+    s.Texts.AlphaCl0Text = FormatNumber(c.AlphaCl0, "##0.00") + " Deg.";
+    s.Texts.CmC4Text = FormatNumber(c.CmC4, "##0.000");
+    s.Texts.XcpText = c.HasXcp ? FormatNumber(c.Xcp, "##0") + " %c" : "N/A";
+}
+
+CommandResult RecomputeForRedraw(SharedState& s)
+{
+    const bool wanted = s.DialogCancelled == 0 || s.NewFlag == 1 || s.BlUpdateRequest == 1 || !s.HaveSolution;
+    if (!wanted) return {};
+    CommandResult r = PlainSolution(s);
+    if (!r.ok) return r;
+    s.NewFlag = 0;
+    const CommandResult drag = RunDrag(s);
+    const double angle = (s.FlowSeperationModel == 1 && drag.ok) ? s.EffectiveAlpha : s.Alpha;
+    UpdateThinAirfoil(s, angle);
+    return drag;
+}
+
+} // namespace ribcraft

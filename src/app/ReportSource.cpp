@@ -1,0 +1,25 @@
+#include "app/ReportSource.h"
+
+namespace ribcraft {
+
+ReportInputs ReportInputsFor(const SharedState& s)
+{
+    ReportInputs in;
+    in.angleDisplay = s.Texts.AngleDisplay;
+    in.flapDeflection = s.Texts.FlapDeflectionText;
+    in.flapLength = s.Texts.FlapLengthText;
+    in.liftText = s.Texts.LiftText;
+    in.cmLeText = s.Texts.CmLeText;
+    in.cmC4Text = s.Texts.CmC4Text;
+    in.alphaCl0Text = s.Texts.AlphaCl0Text;
+    in.xcpText = s.Texts.XcpText;
+    in.dragText = s.Texts.DragText;
+    in.ClP = s.ClPanel;
+    in.CmP = s.CmLePanel;
+    in.ClB = s.ClBl;
+    in.CmB = s.CmLeBl;
+    in.CdB = s.CdCFD;
+    return in;
+}
+
+} // namespace ribcraft

@@ -1,0 +1,62 @@
+#pragma once
+// ribcraft-batch: the program's commands read from a script, one per line,
+// run on one shared state through the same redraw pipeline as the window.
+//
+//   naca DIGITS            accept a NACA 4- or 5-digit section
+//   read FILE              read a coordinate file ("&General Airfoils")
+//   points N               number of points about the airfoil (Options dialog)
+//   alpha DEG              angle of attack (the angle box and Enter)
+//   flap LENGTH DEFL       flap length (% chord) and deflection (degrees), as the flap dialog's OK
+//   re VALUE               Reynolds number
+//   set NAME VALUE         any other numeric setting by its own name (set BlOptions 2)
+//   view NAME              a view, as its menu command (coordinates, cp, velocity, report, fourier, ...)
+//   reset-polar            forget the stored polars
+//   save FILE              the Save command for the current view
+//   dxf FILE               export the outline as DXF
+//   png FILE [W H]         the current view drawn offscreen (1200 x 800)
+//   report                 the report's lines to the output
+//   results                the result panel, one "key = text" line each
+// '#' starts a comment. The first command that cannot run stops the script
+// with "line N: ..." and exit status 1.
+
+#include <iosfwd>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/CommandResult.h"
+#include "app/SharedState.h"
+
+namespace ribcraft {
+
+class ImageSurface;
+
+class BatchRunner {
+public:
+    BatchRunner(std::ostream& out);
+    ~BatchRunner();
+
+    // Runs one line (comments and blank lines do nothing).
+    CommandResult runLine(const std::string& line);
+    // Runs a whole script; returns the exit status (0, or 1 after "line N: ..." on err).
+    int runScript(std::istream& in, std::ostream& err);
+
+    SharedState& state() { return m_state; }
+    // Names accepted by `set`, in alphabetical order.
+    static std::vector<std::string> settingNames();
+
+private:
+    CommandResult redraw();
+    CommandResult command(const std::vector<std::string>& words);
+    CommandResult viewCommand(const std::string& name);
+    CommandResult setCommand(const std::string& name, const std::string& value);
+    CommandResult pngCommand(const std::vector<std::string>& words);
+    void printResults();
+    void printReport();
+
+    std::ostream& m_out;
+    SharedState m_state;
+    std::unique_ptr<ImageSurface> m_surface;
+};
+
+} // namespace ribcraft
