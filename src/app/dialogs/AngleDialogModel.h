@@ -1,0 +1,40 @@
+#pragma once
+// Rules of the angle-of-attack dialog. The working value AoaDegrees follows
+// the typed text, pulled into -20..20, and positions the slider; the text box
+// keeps what was typed, and OK applies that text unchanged.
+
+#include <string>
+#include <string_view>
+
+#include "app/SharedState.h"
+
+namespace ribcraft {
+
+class AngleDialogModel {
+public:
+    static constexpr int SliderMin = -20;
+    static constexpr int SliderMax = 20;
+
+    // Opening: AoaDegrees from the main window's angle box.
+    explicit AngleDialogModel(SharedState& state);
+
+    double aoaDegrees() const { return m_aoaDegrees; }
+    const std::string& text() const { return m_text; } // Text1
+    int sliderPosition() const { return m_slider; }    // Slider1
+
+    void textChanged(std::string_view text);
+    void sliderMoved(int position);
+
+    // OK: the angle box takes the typed text as it is.
+    void ok();
+    // Cancel: DialogCancelled becomes 1; the angle box is untouched.
+    void cancel();
+
+private:
+    SharedState& m_state;
+    double m_aoaDegrees = 0;
+    std::string m_text;
+    int m_slider = 0;
+};
+
+} // namespace ribcraft

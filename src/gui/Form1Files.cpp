@@ -1,0 +1,109 @@
+// The file commands of the main window: reading a coordinate file, the Save
+// command, the DXF export and the printer set-up. The three file dialogs
+// share one remembered path, as they share one dialog in the window.
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPageSetupDialog>
+#include <QPrinter>
+
+#include "app/FileCommands.h"
+#include "gui/Form1.h"
+#include "gui/WaitCursor.h"
+#include "io/AirfoilReader.h"
+#include "io/AsciiExport.h"
+#include "io/DxfExport.h"
+
+namespace ribcraft {
+
+namespace {
+
+// The two entries of the shared dialog's filter; index 1 is DXF, 2 text.
+const QString DxfFilter = QStringLiteral("AutoCad DXF File (*.dxf)");
+const QString AsciiFilter = QStringLiteral("Ascii File (*.dat)");
+
+QString q(const std::string& s) { return QString::fromStdString(s); }
+
+} // namespace
+
+QString Form1::fileDialog(bool save, const QString& title, int filterIndex)
+{
+    QFileDialog dialog(this, title);
+    dialog.setNameFilters({DxfFilter, AsciiFilter});
+    dialog.selectNameFilter(filterIndex == 1 ? DxfFilter : AsciiFilter);
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, false); // ask before overwriting
+    dialog.setOption(QFileDialog::ReadOnly, false);
+    if (!m_dialogPath.isEmpty()) dialog.selectFile(m_dialogPath);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    m_dialogPath = dialog.selectedFiles().front();
+    return m_dialogPath;
+}
+
+void Form1::GeneralAirfoilsCommand()
+{
+    if (m_state.FileDialogPrimed == 0) {
+        m_dialogPath = QCoreApplication::applicationDirPath() + QStringLiteral("/*.dat");
+        m_state.FileDialogPrimed = 1;
+    }
+    const QString path = fileDialog(false, QStringLiteral("Read Airfoil File "), 2);
+    if (path.isEmpty()) {
+        m_state.DialogCancelled = 1;
+        return;
+    }
+    WaitCursor wait;
+    const SharedState before = m_state;
+    CommandResult r = ReadAirfoil(m_state, path.toStdString());
+    if (r.ok) {
+        Command1_Click();
+        if (!m_lastRedraw.ok) {
+            // A file whose section cannot be solved is not kept.
+            m_state = before;
+            Command1_Click();
+            r = CommandResult::failure(std::string(AirfoilReadError));
+        }
+    }
+    if (!r.ok) {
+        m_state.DialogCancelled = 1;
+        m_lastMessage = q(r.message);
+        QApplication::restoreOverrideCursor();
+        QMessageBox::critical(this, windowTitle(), m_lastMessage);
+        QApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
+    }
+}
+
+void Form1::SaveCommand()
+{
+    HideTip();
+    if (const auto title = SaveDialogTitle(m_state.VFlag, m_state.Texts.SectionName)) m_saveTitle = q(*title);
+    const QString path = fileDialog(true, m_saveTitle, 2);
+    if (path.isEmpty()) return;
+    WaitCursor wait;
+    if (const CommandResult r = AsciiFile(m_state, path.toStdString()); !r.ok) reportFailure(r);
+}
+
+void Form1::DxfCommand()
+{
+    const QString path = fileDialog(true, q(DxfDialogTitle(m_state.Texts.SectionName)), 1);
+    if (path.isEmpty()) return;
+    WaitCursor wait;
+    if (const CommandResult r = ExportDxf(m_state, path.toStdString()); !r.ok) reportFailure(r);
+}
+
+void Form1::PrinterSetupCommand()
+{
+    if (!m_printer) m_printer = std::make_unique<QPrinter>();
+    QPageSetupDialog dialog(m_printer.get(), this);
+    dialog.exec(); // Cancel raises nothing
+}
+
+void Form1::PrintTemplatesCommand()
+{
+    HideTip();
+    QMessageBox::information(this, windowTitle(),
+                             QStringLiteral("Printing wing-rib templates is not part of this version yet."));
+}
+
+} // namespace ribcraft

@@ -1,0 +1,122 @@
+#include "gui/Splash.h"
+
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPainter>
+#include <QPainterPath>
+#include <QScreen>
+#include <QVBoxLayout>
+#include <cmath>
+#include <numbers>
+
+namespace ribcraft {
+
+void CentreOnScreen(QWidget* window) {
+    QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+    if (!screen) return;
+    const QRect area = screen->geometry();
+    const QSize size = window->frameGeometry().size();
+    window->move(area.left() + (area.width() - size.width()) / 2, area.top() + (area.height() - size.height()) / 2);
+}
+
+void CentreOverParent(QWidget* window) {
+    const QWidget* parent = window->parentWidget();
+    if (!parent) {
+        CentreOnScreen(window);
+        return;
+    }
+    const QRect over = parent->window()->frameGeometry();
+    const QSize size = window->frameGeometry().size();
+    window->move(over.left() + (over.width() - size.width()) / 2, over.top() + (over.height() - size.height()) / 2);
+}
+
+SplashPicture::SplashPicture(QWidget* parent) : QWidget(parent) {
+    setObjectName("Picture1");
+}
+
+namespace {
+
+// Half thickness of a 12 % symmetric section at chord station x (0..1).
+double halfThickness(double x) {
+    return 0.6 * (0.2969 * std::sqrt(x) - 0.1260 * x - 0.3516 * x * x + 0.2843 * x * x * x - 0.1036 * x * x * x * x);
+}
+
+// Mean line of a 4 % cambered section with its highest point at 40 % chord.
+double camber(double x) {
+    constexpr double m = 0.04, p = 0.4;
+    return x < p ? m / (p * p) * (2 * p * x - x * x) : m / ((1 - p) * (1 - p)) * (1 - 2 * p + 2 * p * x - x * x);
+}
+
+QPainterPath sectionPath(const QRectF& box) {
+    auto point = [&](double x, double y) {
+        return QPointF(box.left() + x * box.width(), box.center().y() - y * box.width());
+    };
+    QPainterPath path(point(1, camber(1)));
+    constexpr int steps = 80;
+    for (int i = steps; i >= 0; --i) { // upper surface, trailing edge to leading edge
+        const double x = 0.5 * (1 - std::cos(std::numbers::pi * i / steps));
+        path.lineTo(point(x, camber(x) + halfThickness(x)));
+    }
+    for (int i = 1; i <= steps; ++i) { // lower surface back to the trailing edge
+        const double x = 0.5 * (1 - std::cos(std::numbers::pi * i / steps));
+        path.lineTo(point(x, camber(x) - halfThickness(x)));
+    }
+    path.closeSubpath();
+    return path;
+}
+
+} // namespace
+
+void SplashPicture::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    QLinearGradient sky(0, 0, 0, height());
+    sky.setColorAt(0, QColor(18, 40, 92));
+    sky.setColorAt(1, QColor(70, 130, 190));
+    p.fillRect(rect(), sky);
+
+    const QRectF box(width() * 0.18, height() * 0.30, width() * 0.62, height() * 0.35);
+    // Streamlines: bowed over and under the section, flattening with distance.
+    p.setPen(QPen(QColor(200, 225, 255, 170), 1.2));
+    for (int k = -5; k <= 5; ++k) {
+        if (k == 0) continue;
+        const double y0 = box.center().y() + k * height() * 0.075;
+        const double bow = 14.0 / (std::abs(k) + 0.6) * (k < 0 ? 1.3 : 0.8);
+        QPainterPath line(QPointF(0, y0));
+        for (int i = 1; i <= 60; ++i) {
+            const double x = width() * i / 60.0;
+            const double s = (x - box.left()) / box.width();
+            const double hump = (s > -0.3 && s < 1.3) ? std::sin(std::numbers::pi * (s + 0.3) / 1.6) : 0.0;
+            line.lineTo(x, y0 - (k < 0 ? 1 : -0.4) * bow * hump * hump);
+        }
+        p.drawPath(line);
+    }
+    p.setPen(QPen(QColor(30, 30, 30), 1.5));
+    p.setBrush(QColor(235, 235, 240));
+    p.drawPath(sectionPath(box));
+
+    p.setPen(Qt::white);
+    QFont font = p.font();
+    font.setPointSize(18);
+    font.setBold(true);
+    p.setFont(font);
+    p.drawText(QRectF(0, height() * 0.72, width(), height() * 0.2), Qt::AlignCenter, "Ribcraft");
+}
+
+Splash::Splash(SharedState& state, QWidget* parent) : QWidget(parent, Qt::Window), m_state(state) {
+    setObjectName("Splash");
+    setWindowTitle("Zephyrin, Version 2.0");
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(new SplashPicture(this));
+    adjustSize();
+    CentreOnScreen(this);
+}
+
+void Splash::dismiss() {
+    if (m_state.SplashDismissed) return;
+    m_state.SplashDismissed = 1;
+    close();
+}
+
+} // namespace ribcraft
