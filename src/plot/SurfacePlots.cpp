@@ -6,6 +6,7 @@
 
 #include "io/NumberFormat.h"
 #include "plot/GraphFrame.h"
+#include "plot/ReportView.h"
 
 namespace ribcraft {
 
@@ -94,6 +95,10 @@ void DrawView(Surface& target, SharedState& state) {
     case 2:
     case 3:
         DrawSurfaceDistribution(target, state);
+        break;
+    case 8:
+        Report(target, state);
+        SetPlotTitle(state);
         break;
     case 9:
         DrawFourierListing(target, state);
