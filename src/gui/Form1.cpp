@@ -146,6 +146,7 @@ void Form1::EnableMenus()
 
 void Form1::Command1_Click()
 {
+    ++m_redrawCount;
     EnableMenus();
     m_picture1->setRubberBandEnabled(HasFreeWindow(m_state.VFlag));
     ImageSurface& surface = m_picture1->surface();

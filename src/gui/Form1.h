@@ -78,6 +78,8 @@ public:
     void PrintTemplatesCommand();
     // The outcome of the last redraw.
     const CommandResult& lastRedraw() const { return m_lastRedraw; }
+    // How many redraws have run (the tests count them).
+    int redrawCount() const { return m_redrawCount; }
     void ContextHelp();
     void ShowTip();
     void HideTip();
@@ -120,6 +122,7 @@ private:
     QPointer<HelpWindow> m_help;
     QString m_lastMessage;
     CommandResult m_lastRedraw;
+    int m_redrawCount = 0;
     QString m_dialogPath; // the dialog's current file name, shared by open, save and export
     QString m_saveTitle = QStringLiteral("Export DXF File");
     std::unique_ptr<QPrinter> m_printer;
