@@ -11,18 +11,16 @@
 //   Command3 "Help ?"      help context 30
 // The rules live in Naca5DialogModel.
 
-#include <QDialog>
 #include <memory>
 
 #include "app/SharedState.h"
 #include "app/dialogs/Naca5DialogModel.h"
-
-class QGroupBox;
-class QLineEdit;
+#include "gui/DialogParts.h"
+#include "gui/NacaForm.h"
 
 namespace ribcraft {
 
-class Form5 : public QDialog {
+class Form5 : public NacaForm {
     Q_OBJECT
 public:
     explicit Form5(SharedState& state, QWidget* parent = nullptr);
@@ -30,20 +28,8 @@ public:
 
     const Naca5DialogModel& model() const { return *m_model; }
 
-    // Closing the window or pressing Escape is the Cancel button.
-    void reject() override;
-
 private:
-    void showModel();
-    void Command1_Click();
-    void Command2_Click();
-    void Command3_Click();
-
     std::unique_ptr<Naca5DialogModel> m_model;
-    QGroupBox* m_frame1 = nullptr;
-    QLineEdit* m_text1 = nullptr;
-    QLineEdit* m_text2 = nullptr;
-    QLineEdit* m_text3 = nullptr;
 };
 
 } // namespace ribcraft

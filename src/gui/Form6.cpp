@@ -9,7 +9,7 @@
 #include <QVBoxLayout>
 
 #include "app/dialogs/HelpContexts.h"
-#include "gui/Form4.h"
+#include "gui/DialogParts.h"
 #include "gui/HelpWindow.h"
 #include "gui/Splash.h"
 

@@ -8,7 +8,7 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-#include "gui/Form4.h"
+#include "gui/DialogParts.h"
 #include "gui/Splash.h"
 
 namespace ribcraft {

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include "GuiTestApp.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QLabel>
@@ -17,14 +19,6 @@
 
 namespace ribcraft {
 namespace {
-
-void ensureApp()
-{
-    static int argc = 1;
-    static char name[] = "form1-test";
-    static char* argv[] = {name, nullptr};
-    if (!QApplication::instance()) new QApplication(argc, argv);
-}
 
 struct AppFirst {
     AppFirst() { ensureApp(); }

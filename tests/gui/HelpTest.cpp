@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include "GuiTestApp.h"
+
 #include <QApplication>
 #include <QFile>
 #include <QPushButton>
@@ -17,13 +19,6 @@
 
 namespace ribcraft {
 namespace {
-
-void ensureApp() {
-    static int argc = 1;
-    static char name[] = "dialog-test";
-    static char* argv[] = {name, nullptr};
-    if (!QApplication::instance()) new QApplication(argc, argv);
-}
 
 TEST(Help, ContextCallsOpenTheirPagesAndContentsCallsTheContents) {
     ensureApp();

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "GuiTestApp.h"
+
 #include <QApplication>
 #include <QGroupBox>
 #include <QLineEdit>
@@ -16,13 +18,6 @@
 
 namespace ribcraft {
 namespace {
-
-void ensureApp() {
-    static int argc = 1;
-    static char name[] = "dialog-test";
-    static char* argv[] = {name, nullptr};
-    if (!QApplication::instance()) new QApplication(argc, argv);
-}
 
 template <typename T> T* child(QWidget* form, const char* name) {
     T* widget = form->findChild<T*>(name);

@@ -1,0 +1,50 @@
+#pragma once
+// Pieces the settings dialogs share: the spin button, showing a model's text
+// in a box, a parameter row of the NACA dialogs and the OK/Cancel/Help row.
+
+#include <QDialog>
+#include <functional>
+#include <string>
+
+class QGridLayout;
+class QHBoxLayout;
+class QLineEdit;
+class QToolButton;
+
+namespace ribcraft {
+
+// A spin button: two small arrow buttons raising an up and a down event.
+// Object names of the arrows: <name>Up and <name>Down.
+class SpinButton : public QWidget {
+    Q_OBJECT
+public:
+    explicit SpinButton(const QString& name, QWidget* parent = nullptr);
+    QToolButton* upButton() const { return m_up; }
+    QToolButton* downButton() const { return m_down; }
+
+signals:
+    void spinUp();
+    void spinDown();
+
+private:
+    QToolButton* m_up;
+    QToolButton* m_down;
+};
+
+// Shows a model's text in its box without raising the box's edit signal; an
+// unchanged box keeps its cursor.
+void ShowText(QLineEdit* box, const std::string& text);
+
+// One parameter row of the NACA dialogs: the label Label<row+2>, the box
+// Text<row+1> and SpinButton<row+1>, wired to the given events. Every event
+// is followed by `refresh`. Returns the box.
+QLineEdit* AddParameterRow(QGridLayout* grid, int row, const QString& label,
+                           std::function<void(const std::string&)> typed, std::function<void()> up,
+                           std::function<void()> down, std::function<void()> refresh);
+
+// The button row "OK", "Cancel", "Help ?" (Command1..3) of a dialog; an
+// empty function leaves its button out.
+QHBoxLayout* CommandRow(QDialog* dialog, std::function<void()> ok, std::function<void()> cancel,
+                        std::function<void()> help);
+
+} // namespace ribcraft
