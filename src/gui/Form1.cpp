@@ -40,6 +40,16 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent)
     // The shared state starts with every default (the load handler's steps).
     m_state.resetToStartup();
     m = BuildMainMenus(menuBar(), this);
+    // The zoom items are hidden on the menu; keys still reach them.
+    const std::pair<QAction*, QKeySequence> zoomKeys[] = {{m.mnuZoomIn, QKeySequence::ZoomIn},
+                                                          {m.mnuZoomOut, QKeySequence::ZoomOut},
+                                                          {m.mnuZoomReset, QKeySequence(QStringLiteral("Ctrl+0"))}};
+    for (const auto& [target, keys] : zoomKeys) {
+        auto* key = new QAction(this);
+        key->setShortcut(keys);
+        connect(key, &QAction::triggered, target, &QAction::trigger);
+        addAction(key);
+    }
     buildWindow();
     connectMenus();
     connectToolBars();

@@ -59,7 +59,7 @@ void drawGlyph(QPainter& p, ToolGlyph g, int s)
         p.translate(4 * u, 16 * u);
         p.rotate(-15);
         p.setBrush(QColor(0, 128, 255));
-        p.drawPath(sectionPath(0, 0, 18 * u, 0.14));
+        p.drawPath(sectionPath(0, 0, 18 * u, 0.28));
         p.restore();
         p.setPen(QPen(Qt::red, 1));
         p.drawArc(QRectF(-6 * u, 6 * u, 20 * u, 20 * u), 0, 15 * 16);
@@ -67,11 +67,11 @@ void drawGlyph(QPainter& p, ToolGlyph g, int s)
     }
     case ToolGlyph::Airfoils:
         p.setBrush(QColor(0, 160, 0));
-        p.drawPath(sectionPath(2 * u, 12 * u, 20 * u, 0.18));
+        p.drawPath(sectionPath(2 * u, 12 * u, 20 * u, 0.32));
         break;
     case ToolGlyph::Flap: {
         p.setBrush(QColor(255, 200, 0));
-        QPainterPath main = sectionPath(2 * u, 10 * u, 20 * u, 0.14);
+        QPainterPath main = sectionPath(2 * u, 10 * u, 20 * u, 0.28);
         p.drawPath(main);
         p.setPen(QPen(Qt::red, 2));
         p.drawLine(QPointF(16 * u, 10 * u), QPointF(21 * u, 15 * u));

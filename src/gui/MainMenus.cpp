@@ -38,6 +38,7 @@ void buildFile(MainMenus& m, QMenuBar* bar)
     m.mnuZoomOut = item(m.mnuEdit, "Zoom &Out", "mnuZoomOut");
     m.mnuZoomReset = item(m.mnuEdit, "Reset", "mnuZoomReset");
     for (QAction* a : {m.mnuZoomSeparator, m.mnuZoomIn, m.mnuZoomOut, m.mnuZoomReset}) a->setVisible(false);
+
 }
 
 void buildView(MainMenus& m, QMenuBar* bar)
