@@ -7,8 +7,7 @@
 
 namespace ribcraft {
 
-CommandResult RunDrag(SharedState& s)
-{
+CommandResult RunDrag(SharedState& s) {
     DragInputs in;
     const size_t n = size_t(s.PointCount);
     in.SectionX = {&s.SectionX[1], n};

@@ -13,12 +13,13 @@ namespace ribcraft {
 
 namespace {
 
-std::span<const float> points(const Array1<float, cap::Outline>& a, int n) { return {&a[1], size_t(n)}; }
+std::span<const float> points(const Array1<float, cap::Outline>& a, int n) {
+    return {&a[1], size_t(n)};
+}
 
 } // namespace
 
-CommandResult ReadAirfoil(SharedState& s, const std::string& path)
-{
+CommandResult ReadAirfoil(SharedState& s, const std::string& path) {
     const AirfoilFileData file = ReadAirfoilFile(path);
     const CommandResult refused = CommandResult::failure(std::string(AirfoilReadError));
     if (!file.ok || file.NUpper > cap::RawList || file.NLower > cap::RawList) return refused;
@@ -49,8 +50,7 @@ CommandResult ReadAirfoil(SharedState& s, const std::string& path)
     return {};
 }
 
-std::string AsciiFileText(const SharedState& s)
-{
+std::string AsciiFileText(const SharedState& s) {
     AsciiExportSources src;
     src.VFlag = s.VFlag;
     src.sectionName = s.Texts.SectionName;
@@ -74,15 +74,13 @@ std::string AsciiFileText(const SharedState& s)
     return ribcraft::AsciiFileText(src);
 }
 
-CommandResult AsciiFile(SharedState& s, const std::string& path)
-{
+CommandResult AsciiFile(SharedState& s, const std::string& path) {
     s.ExportFileName = path;
     if (!WriteTextFile(path, AsciiFileText(s))) return CommandResult::failure("Cannot write the file " + path);
     return {};
 }
 
-CommandResult ExportDxf(const SharedState& s, const std::string& path)
-{
+CommandResult ExportDxf(const SharedState& s, const std::string& path) {
     if (!WriteDxfFile(path, points(s.SectionX, s.PointCount), points(s.SectionY, s.PointCount)))
         return CommandResult::failure("Cannot write the file " + path);
     return {};

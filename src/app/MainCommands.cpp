@@ -15,8 +15,7 @@ struct XWindow {
     double* right = nullptr;
 };
 
-XWindow windowOf(SharedState& s)
-{
+XWindow windowOf(SharedState& s) {
     if (s.VFlag == 6) return {&s.MeshMin, &s.MeshMax};
     if (s.VFlag == 4 || s.VFlag == 5) return {&s.ContMinX, &s.ContMaxX};
     return {};
@@ -24,10 +23,11 @@ XWindow windowOf(SharedState& s)
 
 } // namespace
 
-bool HasFreeWindow(int VFlag) { return VFlag == 4 || VFlag == 5 || VFlag == 6; }
+bool HasFreeWindow(int VFlag) {
+    return VFlag == 4 || VFlag == 5 || VFlag == 6;
+}
 
-void ZoomIn(SharedState& s)
-{
+void ZoomIn(SharedState& s) {
     XWindow w = windowOf(s);
     if (!w.left) return;
     *w.right -= 0.5;
@@ -35,16 +35,14 @@ void ZoomIn(SharedState& s)
     if (*w.right < *w.left + 0.05) *w.right = *w.left + 0.05;
 }
 
-void ZoomOut(SharedState& s)
-{
+void ZoomOut(SharedState& s) {
     XWindow w = windowOf(s);
     if (!w.left) return;
     *w.right += 0.5;
     *w.left -= 0.5;
 }
 
-void ZoomReset(SharedState& s)
-{
+void ZoomReset(SharedState& s) {
     if (s.VFlag == 6) {
         s.MeshMax = 1.5;
         s.MeshMin = -0.5;
@@ -58,8 +56,7 @@ void ZoomReset(SharedState& s)
     }
 }
 
-bool ApplyRubberBand(SharedState& s, double x1, double y1, double x2, double y2)
-{
+bool ApplyRubberBand(SharedState& s, double x1, double y1, double x2, double y2) {
     if (!HasFreeWindow(s.VFlag)) return false;
     if (!std::isfinite(x1) || !std::isfinite(x2) || !std::isfinite(y1) || !std::isfinite(y2)) return false;
     const double left = std::min(x1, x2), right = std::max(x1, x2);
@@ -80,8 +77,7 @@ bool ApplyRubberBand(SharedState& s, double x1, double y1, double x2, double y2)
     return true;
 }
 
-void ToggleShowPoints(SharedState& s)
-{
+void ToggleShowPoints(SharedState& s) {
     if (s.PointRadius == 0) {
         s.PointRadius = 0.007;
         s.Texts.ShowPointsCaption = "Hide Points";
@@ -91,52 +87,74 @@ void ToggleShowPoints(SharedState& s)
     }
 }
 
-void CycleLegendColor(SharedState& s, int index)
-{
+void CycleLegendColor(SharedState& s, int index) {
     int& c = index == 0 ? s.UpperColor : s.LowerColor;
     int next = c - 1;
     if (s.BackgroundColor == 15) { // black background: 15, 14, ..., 8
         if (next < 8) next = 15;
     } else { // white background: 14, 13, ..., 8, 0
-        if (next == 7) next = 0;
-        else if (next == -1) next = 14;
+        if (next == 7)
+            next = 0;
+        else if (next == -1)
+            next = 14;
     }
     c = next;
 }
 
-const char* ColorCommandCaption(ColorCommand c)
-{
+const char* ColorCommandCaption(ColorCommand c) {
     switch (c) {
-    case ColorCommand::WhiteBlack: return "White/Black";
-    case ColorCommand::Yellow: return "Yellow";
-    case ColorCommand::Magenta: return "Magenta";
-    case ColorCommand::Red: return "Red";
-    case ColorCommand::Cyan: return "Cyan";
-    case ColorCommand::Green: return "Green";
-    case ColorCommand::Blue: return "Blue";
-    case ColorCommand::Gray: return "Gray";
+    case ColorCommand::WhiteBlack:
+        return "White/Black";
+    case ColorCommand::Yellow:
+        return "Yellow";
+    case ColorCommand::Magenta:
+        return "Magenta";
+    case ColorCommand::Red:
+        return "Red";
+    case ColorCommand::Cyan:
+        return "Cyan";
+    case ColorCommand::Green:
+        return "Green";
+    case ColorCommand::Blue:
+        return "Blue";
+    case ColorCommand::Gray:
+        return "Gray";
     }
     return "";
 }
 
-void ApplyColorCommand(SharedState& s, ColorCommand c)
-{
+void ApplyColorCommand(SharedState& s, ColorCommand c) {
     int value = 0;
     switch (c) {
-    case ColorCommand::WhiteBlack: value = s.BackgroundColor == 15 ? 15 : 0; break;
-    case ColorCommand::Yellow: value = 14; break;
-    case ColorCommand::Magenta: value = 5; break;
-    case ColorCommand::Red: value = 4; break;
-    case ColorCommand::Cyan: value = 3; break;
-    case ColorCommand::Green: value = 2; break;
-    case ColorCommand::Blue: value = 1; break;
-    case ColorCommand::Gray: value = 8; break;
+    case ColorCommand::WhiteBlack:
+        value = s.BackgroundColor == 15 ? 15 : 0;
+        break;
+    case ColorCommand::Yellow:
+        value = 14;
+        break;
+    case ColorCommand::Magenta:
+        value = 5;
+        break;
+    case ColorCommand::Red:
+        value = 4;
+        break;
+    case ColorCommand::Cyan:
+        value = 3;
+        break;
+    case ColorCommand::Green:
+        value = 2;
+        break;
+    case ColorCommand::Blue:
+        value = 1;
+        break;
+    case ColorCommand::Gray:
+        value = 8;
+        break;
     }
     (s.ColorTarget == 0 ? s.UpperColor : s.LowerColor) = value;
 }
 
-void SelectBackground(SharedState& s, bool white)
-{
+void SelectBackground(SharedState& s, bool white) {
     s.WhiteBackground = white;
     if (white) {
         s.BackgroundColor = 0;
@@ -149,21 +167,26 @@ void SelectBackground(SharedState& s, bool white)
     }
 }
 
-std::string MouseReadout(double x, double y) { return FormatNumber(x, "0.00") + "  x   " + FormatNumber(y, "0.000"); }
+std::string MouseReadout(double x, double y) {
+    return FormatNumber(x, "0.00") + "  x   " + FormatNumber(y, "0.000");
+}
 
-std::string TipText(int TipIndex)
-{
+std::string TipText(int TipIndex) {
     switch (TipIndex) {
-    case 1: return "Select NACA 4 Digit Section";
-    case 2: return "Select NACA 5 Digit Section";
-    case 3: return "Print Templates";
-    case 4: return "Help ";
-    default: return "";
+    case 1:
+        return "Select NACA 4 Digit Section";
+    case 2:
+        return "Select NACA 5 Digit Section";
+    case 3:
+        return "Print Templates";
+    case 4:
+        return "Help ";
+    default:
+        return "";
     }
 }
 
-TipPlacement ShowTip(int TipIndex, int buttonLeft)
-{
+TipPlacement ShowTip(int TipIndex, int buttonLeft) {
     TipPlacement t;
     t.Left = buttonLeft;
     t.Text = TipText(TipIndex);

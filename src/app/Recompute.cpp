@@ -10,8 +10,7 @@
 
 namespace ribcraft {
 
-void UpdateThinAirfoil(SharedState& s, double angleDegrees)
-{
+void UpdateThinAirfoil(SharedState& s, double angleDegrees) {
     LinAero aero; // one object per evaluation
     aero.AngleOfAttack = angleDegrees;
     aero.NumberOfPoints = s.PointCount;
@@ -32,8 +31,7 @@ void UpdateThinAirfoil(SharedState& s, double angleDegrees)
     s.Texts.XcpText = c.HasXcp ? FormatNumber(c.Xcp, "##0") + " %c" : "N/A";
 }
 
-CommandResult RecomputeForRedraw(SharedState& s)
-{
+CommandResult RecomputeForRedraw(SharedState& s) {
     const bool wanted = s.DialogCancelled == 0 || s.NewFlag == 1 || s.BlUpdateRequest == 1 || !s.HaveSolution;
     if (!wanted) return {};
     CommandResult r = PlainSolution(s);

@@ -2,8 +2,7 @@
 
 namespace ribcraft {
 
-ReportInputs ReportInputsFor(const SharedState& s)
-{
+ReportInputs ReportInputsFor(const SharedState& s) {
     ReportInputs in;
     in.angleDisplay = s.Texts.AngleDisplay;
     in.flapDeflection = s.Texts.FlapDeflectionText;

@@ -4,8 +4,7 @@
 
 namespace ribcraft {
 
-void SharedState::resetToStartup()
-{
+void SharedState::resetToStartup() {
     *this = SharedState{NoReset{}};
     // Loading runs with DialogCancelled = 1 and ends with 0.
     FlowSeperationModel = 0;

@@ -23,16 +23,16 @@ struct PanelTexts {
     std::string AngleDisplay = "0 Deg.";
     std::string FlapDeflectionText = "0.0 Deg.";
     std::string FlapLengthText = "0.0 %c";
-    std::string LiftText;          // thin-airfoil lift coefficient
-    std::string CmLeText;          // moment about the leading edge
-    std::string CmC4Text;          // moment about the quarter chord
-    std::string AlphaCl0Text;      // angle for Cl = 0
-    std::string XcpText;           // centre of pressure
+    std::string LiftText;     // thin-airfoil lift coefficient
+    std::string CmLeText;     // moment about the leading edge
+    std::string CmC4Text;     // moment about the quarter chord
+    std::string AlphaCl0Text; // angle for Cl = 0
+    std::string XcpText;      // centre of pressure
     std::string DragText = "0.0000";
-    bool Stalled = false;          // "Airfoil Stalled" shown
-    std::string PlotTitle;         // the plot title panel
+    bool Stalled = false;  // "Airfoil Stalled" shown
+    std::string PlotTitle; // the plot title panel
     std::string ShowPointsCaption = "Show Points";
-    bool LegendVisible = false;    // "Upper Surface" / "Lower Surface" legend shown (views 2 and 3)
+    bool LegendVisible = false; // "Upper Surface" / "Lower Surface" legend shown (views 2 and 3)
 };
 
 struct SharedState {

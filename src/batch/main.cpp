@@ -7,8 +7,7 @@
 
 #include "batch/BatchRunner.h"
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     // Text metrics and pictures need a GUI application, but never a screen.
     if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
     QGuiApplication app(argc, argv);

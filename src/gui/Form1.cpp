@@ -1,12 +1,12 @@
 #include "gui/Form1.h"
 
 #include <QCloseEvent>
-#include <QPrinter>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QPrinter>
 #include <QStatusBar>
 #include <QVBoxLayout>
 
@@ -23,18 +23,18 @@ namespace ribcraft {
 
 namespace {
 
-QString q(const std::string& s) { return QString::fromStdString(s); }
+QString q(const std::string& s) {
+    return QString::fromStdString(s);
+}
 
-QString paletteCss(int index)
-{
+QString paletteCss(int index) {
     const Rgb c = QBColor(index);
     return QStringLiteral("rgb(%1,%2,%3)").arg(c.r).arg(c.g).arg(c.b);
 }
 
 } // namespace
 
-Form1::Form1(QWidget* parent) : QMainWindow(parent)
-{
+Form1::Form1(QWidget* parent) : QMainWindow(parent) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Ribcraft (Full) Version 1.0"));
     // The shared state starts with every default (the load handler's steps).
@@ -69,8 +69,7 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent)
 
 Form1::~Form1() = default;
 
-void Form1::buildWindow()
-{
+void Form1::buildWindow() {
     auto* central = new QWidget(this);
     auto* column = new QVBoxLayout(central);
     column->setContentsMargins(4, 2, 4, 2);
@@ -148,14 +147,12 @@ void Form1::buildWindow()
             [this](const QString& t) { m_state.Texts.AngleText = t.toStdString(); });
 }
 
-void Form1::EnableMenus()
-{
+void Form1::EnableMenus() {
     for (QAction* a : {m.mnuSave, m.mnuDxf, m.mnuPrint, m.mnuPrinterSetup})
         if (!a->isEnabled()) a->setEnabled(true);
 }
 
-void Form1::Command1_Click()
-{
+void Form1::Command1_Click() {
     ++m_redrawCount;
     EnableMenus();
     m_picture1->setRubberBandEnabled(HasFreeWindow(m_state.VFlag));
@@ -170,19 +167,18 @@ void Form1::Command1_Click()
     if (!m_lastRedraw.ok) reportFailure(m_lastRedraw);
 }
 
-void Form1::showResults()
-{
+void Form1::showResults() {
     m_panDisplay->showTexts(m_state.Texts);
     m_SSPanel1->setText(q(m_state.Texts.PlotTitle));
-    for (QLabel* l : m_Label5) l->setVisible(m_state.Texts.LegendVisible);
+    for (QLabel* l : m_Label5)
+        l->setVisible(m_state.Texts.LegendVisible);
     for (QLabel* l : m_Label7)
         if (l) l->setVisible(m_state.Texts.LegendVisible);
     m.Digit4->setChecked(m_state.AirfoilType == 4);
     m.Digit5->setChecked(m_state.AirfoilType == 5);
 }
 
-void Form1::recolourLegend()
-{
+void Form1::recolourLegend() {
     const int colours[2] = {m_state.UpperColor, m_state.LowerColor};
     for (int i = 0; i < 2; ++i) {
         const QString css = QStringLiteral("color: %1; background: %2")
@@ -192,14 +188,12 @@ void Form1::recolourLegend()
     }
 }
 
-void Form1::reportFailure(const CommandResult& r)
-{
+void Form1::reportFailure(const CommandResult& r) {
     m_lastMessage = q(r.message);
     statusBar()->showMessage(m_lastMessage, 10000);
 }
 
-void Form1::resizeEvent(QResizeEvent* e)
-{
+void Form1::resizeEvent(QResizeEvent* e) {
     QMainWindow::resizeEvent(e);
     if (!m_resizedOnce) {
         m_resizedOnce = true;
@@ -207,15 +201,13 @@ void Form1::resizeEvent(QResizeEvent* e)
     }
 }
 
-void Form1::closeEvent(QCloseEvent* e)
-{
+void Form1::closeEvent(QCloseEvent* e) {
     // Closing the window ends the program at once; nothing is saved.
     if (m_help) m_help->close();
     e->accept();
 }
 
-bool Form1::eventFilter(QObject* watched, QEvent* e)
-{
+bool Form1::eventFilter(QObject* watched, QEvent* e) {
     for (int i = 0; i < 2; ++i) {
         if (watched == m_Label5[i] && e->type() == QEvent::MouseButtonPress) {
             LegendClicked(i, static_cast<QMouseEvent*>(e)->button() == Qt::RightButton);

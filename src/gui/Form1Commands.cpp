@@ -28,32 +28,28 @@
 
 namespace ribcraft {
 
-template <typename Dialog> bool Form1::runDialog()
-{
+template <typename Dialog> bool Form1::runDialog() {
     return RunDialog(m_state, [this] {
         Dialog dialog(m_state, this);
         dialog.exec();
     });
 }
 
-void Form1::Naca4Command()
-{
+void Form1::Naca4Command() {
     if (!runDialog<Form4>()) return;
     WaitCursor wait;
     AfterNacaAccepted(m_state);
     Command1_Click();
 }
 
-void Form1::Naca5Command()
-{
+void Form1::Naca5Command() {
     if (!runDialog<Form5>()) return;
     WaitCursor wait;
     AfterNacaAccepted(m_state);
     Command1_Click();
 }
 
-void Form1::AngleCommand(bool fromToolBar)
-{
+void Form1::AngleCommand(bool fromToolBar) {
     const bool accepted = runDialog<Form6>();
     AfterAngleDialog(m_state);
     m_panDisplay->showTexts(m_state.Texts);
@@ -66,8 +62,7 @@ void Form1::AngleCommand(bool fromToolBar)
     }
 }
 
-void Form1::FlapCommand(bool fromToolBar)
-{
+void Form1::FlapCommand(bool fromToolBar) {
     const bool accepted = runDialog<Form7>();
     AfterFlapDialog(m_state, fromToolBar ? FlapPiToolBar : FlapPiMenu, accepted);
     if (!accepted) return;
@@ -75,26 +70,25 @@ void Form1::FlapCommand(bool fromToolBar)
     Command1_Click();
 }
 
-void Form1::OptionsCommand()
-{
+void Form1::OptionsCommand() {
     if (!runDialog<Form8>()) return;
     WaitCursor wait;
     AfterOptionsAccepted(m_state);
     Command1_Click();
 }
 
-void Form1::AirfoilView(int xchoice)
-{
+void Form1::AirfoilView(int xchoice) {
     m.mnuAirfoilBoundaryLayer->setChecked(false);
     m_state.XChoice = xchoice;
-    for (QAction* a : m.checkedViews()) a->setChecked(false);
+    for (QAction* a : m.checkedViews())
+        a->setChecked(false);
     m_state.VFlag = 1;
     Command1_Click();
 }
 
-void Form1::CheckedView(QAction* item, int vflag)
-{
-    for (QAction* a : m.checkedViews()) a->setChecked(a == item);
+void Form1::CheckedView(QAction* item, int vflag) {
+    for (QAction* a : m.checkedViews())
+        a->setChecked(a == item);
     m_state.VFlag = vflag;
     if (vflag >= 4 && vflag <= 6) {
         WaitCursor wait;
@@ -104,30 +98,28 @@ void Form1::CheckedView(QAction* item, int vflag)
     }
 }
 
-void Form1::PolarCommand(int polarView, bool reset)
-{
+void Form1::PolarCommand(int polarView, bool reset) {
     m_state.VFlag = 10;
-    if (reset) m_state.PolarCount = 0;
-    else m_state.PolarView = polarView;
+    if (reset)
+        m_state.PolarCount = 0;
+    else
+        m_state.PolarView = polarView;
     Command1_Click();
 }
 
-void Form1::BoundaryLayerView(int displayOpt)
-{
+void Form1::BoundaryLayerView(int displayOpt) {
     m_state.VFlag = 7;
     m_state.BlDisplayOpt = displayOpt;
     Command1_Click();
 }
 
-void Form1::ShowPointsCommand()
-{
+void Form1::ShowPointsCommand() {
     ToggleShowPoints(m_state);
     m.mnuShowPoints->setText(QString::fromStdString(m_state.Texts.ShowPointsCaption));
     Command1_Click();
 }
 
-void Form1::BackgroundCommand(bool white)
-{
+void Form1::BackgroundCommand(bool white) {
     m.mnuWhite->setChecked(white);
     m.mnuBlack->setChecked(!white);
     SelectBackground(m_state, white);
@@ -136,15 +128,13 @@ void Form1::BackgroundCommand(bool white)
     Command1_Click();
 }
 
-void Form1::ColorCommand(int index)
-{
+void Form1::ColorCommand(int index) {
     ApplyColorCommand(m_state, static_cast<ribcraft::ColorCommand>(index));
     recolourLegend();
     Command1_Click();
 }
 
-void Form1::LegendClicked(int index, bool rightButton)
-{
+void Form1::LegendClicked(int index, bool rightButton) {
     if (rightButton) {
         m_state.ColorTarget = index;
         m.mnuColor->popup(QCursor::pos());
@@ -154,34 +144,32 @@ void Form1::LegendClicked(int index, bool rightButton)
     recolourLegend();
 }
 
-void Form1::ZoomCommand(int which)
-{
-    if (which == 0) ZoomIn(m_state);
-    else if (which == 1) ZoomOut(m_state);
-    else ZoomReset(m_state);
+void Form1::ZoomCommand(int which) {
+    if (which == 0)
+        ZoomIn(m_state);
+    else if (which == 1)
+        ZoomOut(m_state);
+    else
+        ZoomReset(m_state);
     Command1_Click();
 }
 
-void Form1::CopyCommand()
-{
+void Form1::CopyCommand() {
     QClipboard* clip = QApplication::clipboard();
     clip->clear();
     clip->setImage(m_picture1->surface().image());
 }
 
-void Form1::showHelpCall(int command, int data)
-{
+void Form1::showHelpCall(int command, int data) {
     m_help = ShowHelp(this, command, data);
 }
 
-void Form1::ContextHelp()
-{
+void Form1::ContextHelp() {
     const HelpCall call = ContextHelpFor(m_state.VFlag);
     showHelpCall(call.command, call.data);
 }
 
-void Form1::ShowTip()
-{
+void Form1::ShowTip() {
     const TipPlacement t = ribcraft::ShowTip(m_state.TipIndex, m_tipButtonLeft);
     if (t.Text.empty()) return;
     m_Text6->setText(QString::fromStdString(t.Text));
@@ -192,14 +180,12 @@ void Form1::ShowTip()
     m_Text6->setVisible(true);
 }
 
-void Form1::HideTip()
-{
+void Form1::HideTip() {
     m_Text6->setVisible(false);
     m_Timer1.stop();
 }
 
-void Form1::connectMenus()
-{
+void Form1::connectMenus() {
     connect(m.exit1, &QAction::triggered, qApp, &QApplication::quit);
     connect(m.mnuSave, &QAction::triggered, this, &Form1::SaveCommand);
     connect(m.mnuDxf, &QAction::triggered, this, &Form1::DxfCommand);
@@ -233,7 +219,8 @@ void Form1::connectMenus()
                                                          {m.mnuBlLowerProfiles, 2},
                                                          {m.mnuBlLowerFriction, 6},
                                                          {m.mnuBlLowerThickness, 4}}};
-    for (const auto& [a, opt] : bl) connect(a, &QAction::triggered, this, [this, o = opt] { BoundaryLayerView(o); });
+    for (const auto& [a, opt] : bl)
+        connect(a, &QAction::triggered, this, [this, o = opt] { BoundaryLayerView(o); });
     connect(m.mnuBlUpdate, &QAction::triggered, this, [this] {
         m_state.BlUpdateRequest = 1;
         Command1_Click();
@@ -267,8 +254,7 @@ void Form1::connectMenus()
     });
 }
 
-void Form1::connectToolBars()
-{
+void Form1::connectToolBars() {
     connect(m_SSPanel2, &ToolBarPanel::buttonHovered, this, [this](int number) {
         const int tips[8] = {0, 3, 1, 0, 2, 4, 0, 0};
         if (tips[number] == 0) return;
@@ -283,34 +269,71 @@ void Form1::connectToolBars()
         m_Timer1.stop();
         if (number != 5) m_Text6->setVisible(false);
         switch (number) {
-        case 2: Naca4Command(); break;
-        case 4: Naca5Command(); break;
-        case 5: showHelpCall(HelpContents, 1); break;
-        case 6: AngleCommand(true); break;
-        case 7: FlapCommand(true); break;
-        case 1: PrintTemplatesCommand(); break;
-        case 3: SaveCommand(); break;
-        default: break;
+        case 2:
+            Naca4Command();
+            break;
+        case 4:
+            Naca5Command();
+            break;
+        case 5:
+            showHelpCall(HelpContents, 1);
+            break;
+        case 6:
+            AngleCommand(true);
+            break;
+        case 7:
+            FlapCommand(true);
+            break;
+        case 1:
+            PrintTemplatesCommand();
+            break;
+        case 3:
+            SaveCommand();
+            break;
+        default:
+            break;
         }
     });
     connect(m_Picture4, &GraphicToolBar::hotSpotClicked, this, [this](int k) {
         switch (k) {
-        case 0: SaveCommand(); break;
-        case 1: PrintTemplatesCommand(); break;
-        case 2: AngleCommand(true); break;
-        case 3: m.mnuAirfoils->popup(QCursor::pos()); break;
-        case 4: FlapCommand(true); break;
-        case 5: ContextHelp(); break;
-        default: break;
+        case 0:
+            SaveCommand();
+            break;
+        case 1:
+            PrintTemplatesCommand();
+            break;
+        case 2:
+            AngleCommand(true);
+            break;
+        case 3:
+            m.mnuAirfoils->popup(QCursor::pos());
+            break;
+        case 4:
+            FlapCommand(true);
+            break;
+        case 5:
+            ContextHelp();
+            break;
+        default:
+            break;
         }
     });
     connect(m_Picture10, &QuickButtons::quickClicked, this, [this](int index) {
         switch (index) {
-        case 0: Naca4Command(); break;
-        case 1: Naca5Command(); break;
-        case 2: AngleCommand(true); break;
-        case 3: FlapCommand(true); break;
-        default: break;
+        case 0:
+            Naca4Command();
+            break;
+        case 1:
+            Naca5Command();
+            break;
+        case 2:
+            AngleCommand(true);
+            break;
+        case 3:
+            FlapCommand(true);
+            break;
+        default:
+            break;
         }
     });
 }

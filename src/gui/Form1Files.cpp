@@ -23,12 +23,13 @@ namespace {
 const QString DxfFilter = QStringLiteral("AutoCad DXF File (*.dxf)");
 const QString AsciiFilter = QStringLiteral("Ascii File (*.dat)");
 
-QString q(const std::string& s) { return QString::fromStdString(s); }
+QString q(const std::string& s) {
+    return QString::fromStdString(s);
+}
 
 } // namespace
 
-QString Form1::fileDialog(bool save, const QString& title, int filterIndex)
-{
+QString Form1::fileDialog(bool save, const QString& title, int filterIndex) {
     QFileDialog dialog(this, title);
     dialog.setNameFilters({DxfFilter, AsciiFilter});
     dialog.selectNameFilter(filterIndex == 1 ? DxfFilter : AsciiFilter);
@@ -42,8 +43,7 @@ QString Form1::fileDialog(bool save, const QString& title, int filterIndex)
     return m_dialogPath;
 }
 
-void Form1::GeneralAirfoilsCommand()
-{
+void Form1::GeneralAirfoilsCommand() {
     if (m_state.FileDialogPrimed == 0) {
         m_dialogPath = QCoreApplication::applicationDirPath() + QStringLiteral("/*.dat");
         m_state.FileDialogPrimed = 1;
@@ -74,8 +74,7 @@ void Form1::GeneralAirfoilsCommand()
     }
 }
 
-void Form1::SaveCommand()
-{
+void Form1::SaveCommand() {
     HideTip();
     if (const auto title = SaveDialogTitle(m_state.VFlag, m_state.Texts.SectionName)) m_saveTitle = q(*title);
     const QString path = fileDialog(true, m_saveTitle, 2);
@@ -84,23 +83,20 @@ void Form1::SaveCommand()
     if (const CommandResult r = AsciiFile(m_state, path.toStdString()); !r.ok) reportFailure(r);
 }
 
-void Form1::DxfCommand()
-{
+void Form1::DxfCommand() {
     const QString path = fileDialog(true, q(DxfDialogTitle(m_state.Texts.SectionName)), 1);
     if (path.isEmpty()) return;
     WaitCursor wait;
     if (const CommandResult r = ExportDxf(m_state, path.toStdString()); !r.ok) reportFailure(r);
 }
 
-void Form1::PrinterSetupCommand()
-{
+void Form1::PrinterSetupCommand() {
     if (!m_printer) m_printer = std::make_unique<QPrinter>();
     QPageSetupDialog dialog(m_printer.get(), this);
     dialog.exec(); // Cancel raises nothing
 }
 
-void Form1::PrintTemplatesCommand()
-{
+void Form1::PrintTemplatesCommand() {
     HideTip();
     QMessageBox::information(this, windowTitle(),
                              QStringLiteral("Printing wing-rib templates is not part of this version yet."));

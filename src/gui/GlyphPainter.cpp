@@ -5,8 +5,7 @@
 
 namespace ribcraft {
 
-void PaintGlyph(int look, Surface& target, const QImage& image, int x, int y)
-{
+void PaintGlyph(int look, Surface& target, const QImage& image, int x, int y) {
     Glyph glyph;
     glyph.width = image.width();
     glyph.height = image.height();

@@ -12,12 +12,12 @@ namespace ribcraft {
 namespace {
 
 // A thin symmetric section outline in a w x h box (0012-like thickness law).
-QPainterPath sectionPath(double x0, double y0, double w, double t)
-{
+QPainterPath sectionPath(double x0, double y0, double w, double t) {
     QPainterPath p;
     const int n = 16;
     auto yt = [t](double x) {
-        return 5 * t * (0.2969 * std::sqrt(x) - 0.126 * x - 0.3516 * x * x + 0.2843 * x * x * x - 0.1036 * x * x * x * x);
+        return 5 * t *
+               (0.2969 * std::sqrt(x) - 0.126 * x - 0.3516 * x * x + 0.2843 * x * x * x - 0.1036 * x * x * x * x);
     };
     p.moveTo(x0 + w, y0);
     for (int i = n; i >= 0; --i) {
@@ -31,8 +31,7 @@ QPainterPath sectionPath(double x0, double y0, double w, double t)
     return p;
 }
 
-void drawGlyph(QPainter& p, ToolGlyph g, int s)
-{
+void drawGlyph(QPainter& p, ToolGlyph g, int s) {
     const QPen outline(Qt::black, 1);
     p.setPen(outline);
     const double u = s / 24.0;
@@ -95,7 +94,8 @@ void drawGlyph(QPainter& p, ToolGlyph g, int s)
         f.setBold(true);
         p.setFont(f);
         p.setPen(Qt::black);
-        p.drawText(QRectF(0, 12 * u, s, 12 * u), Qt::AlignCenter, g == ToolGlyph::Naca4 ? QStringLiteral("4") : QStringLiteral("5"));
+        p.drawText(QRectF(0, 12 * u, s, 12 * u), Qt::AlignCenter,
+                   g == ToolGlyph::Naca4 ? QStringLiteral("4") : QStringLiteral("5"));
         break;
     }
     }
@@ -103,8 +103,7 @@ void drawGlyph(QPainter& p, ToolGlyph g, int s)
 
 } // namespace
 
-QImage GlyphImage(ToolGlyph g, int size)
-{
+QImage GlyphImage(ToolGlyph g, int size) {
     QImage img(size, size, QImage::Format_RGB32);
     img.fill(QColor::fromRgb(GlyphKeyColor));
     QPainter p(&img);
@@ -112,8 +111,7 @@ QImage GlyphImage(ToolGlyph g, int size)
     return img;
 }
 
-QCursor ZoomCursor(bool forWhiteBackground)
-{
+QCursor ZoomCursor(bool forWhiteBackground) {
     // A magnifier with a cross-hair centre, hot spot at the centre of the lens.
     QPixmap pm(32, 32);
     pm.fill(Qt::transparent);

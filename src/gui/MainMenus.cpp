@@ -11,15 +11,13 @@ namespace ribcraft {
 
 namespace {
 
-QAction* item(QMenu* menu, const char* caption, const char* name)
-{
+QAction* item(QMenu* menu, const char* caption, const char* name) {
     QAction* a = menu->addAction(QString::fromUtf8(caption));
     a->setObjectName(QString::fromUtf8(name));
     return a;
 }
 
-void buildFile(MainMenus& m, QMenuBar* bar)
-{
+void buildFile(MainMenus& m, QMenuBar* bar) {
     m.mnuFile = bar->addMenu(QStringLiteral("&File"));
     m.mnuSave = item(m.mnuFile, "&Save ASCII File", "mnuSave");
     m.mnuFile->addSeparator();
@@ -37,12 +35,11 @@ void buildFile(MainMenus& m, QMenuBar* bar)
     m.mnuZoomIn = item(m.mnuEdit, "Zoom &In", "mnuZoomIn");
     m.mnuZoomOut = item(m.mnuEdit, "Zoom &Out", "mnuZoomOut");
     m.mnuZoomReset = item(m.mnuEdit, "Reset", "mnuZoomReset");
-    for (QAction* a : {m.mnuZoomSeparator, m.mnuZoomIn, m.mnuZoomOut, m.mnuZoomReset}) a->setVisible(false);
-
+    for (QAction* a : {m.mnuZoomSeparator, m.mnuZoomIn, m.mnuZoomOut, m.mnuZoomReset})
+        a->setVisible(false);
 }
 
-void buildView(MainMenus& m, QMenuBar* bar)
-{
+void buildView(MainMenus& m, QMenuBar* bar) {
     m.mnuView = bar->addMenu(QStringLiteral("&View/Compute"));
     m.mnuAirfoilView = m.mnuView->addMenu(QStringLiteral("Airfoil"));
     m.mnuCoordinates = item(m.mnuAirfoilView, "Coordinates", "mnuCoordinates");
@@ -63,11 +60,11 @@ void buildView(MainMenus& m, QMenuBar* bar)
     m.mnuPressure = item(m.mnuView, "Pressure Coefficient", "mnuPressure");
     m.mnuView->addSeparator();
     m.mnuMesh = item(m.mnuView, "Mesh", "mnuMesh");
-    for (QAction* a : m.checkedViews()) a->setCheckable(true);
+    for (QAction* a : m.checkedViews())
+        a->setCheckable(true);
 }
 
-void buildSections(MainMenus& m, QMenuBar* bar)
-{
+void buildSections(MainMenus& m, QMenuBar* bar) {
     m.mnuAirfoils = bar->addMenu(QStringLiteral("Air&foils"));
     m.Digit4 = item(m.mnuAirfoils, "NACA &4 Digit Series", "Digit4");
     m.Digit5 = item(m.mnuAirfoils, "NACA &5 Digit Series", "Digit5");
@@ -81,8 +78,7 @@ void buildSections(MainMenus& m, QMenuBar* bar)
     m.mnuFlap = item(m.mnuDevices, "Configure Flap", "mnuFlap");
 }
 
-void buildSolver(MainMenus& m, QMenuBar* bar)
-{
+void buildSolver(MainMenus& m, QMenuBar* bar) {
     m.mnuBlSolver = bar->addMenu(QStringLiteral("&B.L. Solver"));
     m.mnuBlUpperProfiles = item(m.mnuBlSolver, "Upper Surface Velocity Profiles", "mnuBlUpperProfiles");
     m.mnuBlUpperFriction = item(m.mnuBlSolver, "Upper Surface Friction Coeff.", "mnuBlUpperFriction");
@@ -100,8 +96,7 @@ void buildSolver(MainMenus& m, QMenuBar* bar)
     m.mnuFourier = item(m.mnuReportMenu, "Fourier Coefficients", "mnuFourier");
 }
 
-void buildOptions(MainMenus& m, QMenuBar* bar)
-{
+void buildOptions(MainMenus& m, QMenuBar* bar) {
     m.mnuOptionsMenu = bar->addMenu(QStringLiteral("&Options"));
     m.mnuOptions = item(m.mnuOptionsMenu, "No. Points about Airfoil", "mnuOptions");
     m.mnuShowPoints = item(m.mnuOptionsMenu, "Show Points", "mnuShowPoints");
@@ -120,8 +115,7 @@ void buildOptions(MainMenus& m, QMenuBar* bar)
     m.mnuContents = item(m.mnuHelp, "&Contents", "mnuContents");
 }
 
-void buildColor(MainMenus& m, QObject* owner)
-{
+void buildColor(MainMenus& m, QObject* owner) {
     // Not on the menu bar: shown only as a pop-up over the legend labels.
     m.mnuColor = new QMenu(QStringLiteral("Color"));
     m.mnuColor->setObjectName(QStringLiteral("mnuColor"));
@@ -132,8 +126,7 @@ void buildColor(MainMenus& m, QObject* owner)
 
 } // namespace
 
-MainMenus BuildMainMenus(QMenuBar* bar, QObject* owner)
-{
+MainMenus BuildMainMenus(QMenuBar* bar, QObject* owner) {
     MainMenus m;
     buildFile(m, bar);
     buildView(m, bar);

@@ -64,8 +64,7 @@ struct MainMenus {
     std::array<QAction*, 8> mnuColorItems{};
 
     // The six views that check themselves and uncheck the others.
-    std::array<QAction*, 6> checkedViews() const
-    {
+    std::array<QAction*, 6> checkedViews() const {
         return {mnuCp, mnuVelocity, mnuBoundaryLayer, mnuStream, mnuPressure, mnuMesh};
     }
 };

@@ -5,16 +5,14 @@
 
 namespace ribcraft {
 
-Picture1::Picture1(QWidget* parent) : QWidget(parent), m_surface(std::make_unique<ImageSurface>(400, 300))
-{
+Picture1::Picture1(QWidget* parent) : QWidget(parent), m_surface(std::make_unique<ImageSurface>(400, 300)) {
     setObjectName(QStringLiteral("Picture1"));
     setMouseTracking(true);
     setMinimumSize(200, 150);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
 }
 
-void Picture1::paintEvent(QPaintEvent*)
-{
+void Picture1::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.drawImage(0, 0, m_surface->image());
     if (m_dragging) {
@@ -25,15 +23,13 @@ void Picture1::paintEvent(QPaintEvent*)
     }
 }
 
-void Picture1::resizeEvent(QResizeEvent* e)
-{
+void Picture1::resizeEvent(QResizeEvent* e) {
     QWidget::resizeEvent(e);
     m_surface->Resize(std::max(1, width()), std::max(1, height()));
     emit resized();
 }
 
-void Picture1::mousePressEvent(QMouseEvent* e)
-{
+void Picture1::mousePressEvent(QMouseEvent* e) {
     if (e->button() == Qt::RightButton) {
         emit rightButtonPressed(e->globalPosition().toPoint());
         return;
@@ -45,8 +41,7 @@ void Picture1::mousePressEvent(QMouseEvent* e)
     }
 }
 
-void Picture1::mouseMoveEvent(QMouseEvent* e)
-{
+void Picture1::mouseMoveEvent(QMouseEvent* e) {
     const QPointF pos = e->position();
     emit mouseMovedTo(m_surface->FromDeviceX(pos.x()), m_surface->FromDeviceY(pos.y()));
     if (m_dragging) {
@@ -55,8 +50,7 @@ void Picture1::mouseMoveEvent(QMouseEvent* e)
     }
 }
 
-void Picture1::mouseReleaseEvent(QMouseEvent* e)
-{
+void Picture1::mouseReleaseEvent(QMouseEvent* e) {
     if (!m_dragging || e->button() != Qt::LeftButton) return;
     m_dragging = false;
     m_bandEnd = e->position().toPoint();

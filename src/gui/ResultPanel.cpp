@@ -10,23 +10,20 @@ namespace ribcraft {
 
 namespace {
 
-QLabel* caption(const char* text, const char* name, QWidget* parent)
-{
+QLabel* caption(const char* text, const char* name, QWidget* parent) {
     auto* l = new QLabel(QString::fromUtf8(text), parent);
     l->setObjectName(QString::fromUtf8(name));
     return l;
 }
 
-QLineEdit* box(const char* name, bool readOnly, QWidget* parent)
-{
+QLineEdit* box(const char* name, bool readOnly, QWidget* parent) {
     auto* e = new QLineEdit(parent);
     e->setObjectName(QString::fromUtf8(name));
     e->setReadOnly(readOnly);
     return e;
 }
 
-QLabel* value(const char* name, QWidget* parent)
-{
+QLabel* value(const char* name, QWidget* parent) {
     auto* l = new QLabel(parent);
     l->setObjectName(QString::fromUtf8(name));
     l->setFrameShape(QFrame::StyledPanel);
@@ -34,12 +31,13 @@ QLabel* value(const char* name, QWidget* parent)
     return l;
 }
 
-QString q(const std::string& s) { return QString::fromStdString(s); }
+QString q(const std::string& s) {
+    return QString::fromStdString(s);
+}
 
 } // namespace
 
-ResultPanel::ResultPanel(QWidget* parent) : QFrame(parent)
-{
+ResultPanel::ResultPanel(QWidget* parent) : QFrame(parent) {
     setObjectName(QStringLiteral("panDisplay"));
     setFrameShape(QFrame::StyledPanel);
     auto* g = new QGridLayout(this);
@@ -80,8 +78,7 @@ ResultPanel::ResultPanel(QWidget* parent) : QFrame(parent)
     connect(Text2, &QLineEdit::returnPressed, this, &ResultPanel::angleEntered);
 }
 
-void ResultPanel::showTexts(const PanelTexts& t)
-{
+void ResultPanel::showTexts(const PanelTexts& t) {
     Text1->setText(q(t.SectionName));
     Text2->setText(q(t.AngleText));
     Text5->setText(q(t.AngleDisplay));
@@ -96,14 +93,12 @@ void ResultPanel::showTexts(const PanelTexts& t)
     Label22->setVisible(t.Stalled);
 }
 
-void ResultPanel::readInputs(PanelTexts& t) const
-{
+void ResultPanel::readInputs(PanelTexts& t) const {
     t.SectionName = Text1->text().toStdString();
     t.AngleText = Text2->text().toStdString();
 }
 
-void ResultPanel::mouseDoubleClickEvent(QMouseEvent* e)
-{
+void ResultPanel::mouseDoubleClickEvent(QMouseEvent* e) {
     emit resultsDoubleClicked();
     QFrame::mouseDoubleClickEvent(e);
 }

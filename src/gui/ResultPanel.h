@@ -24,7 +24,6 @@ class QLineEdit;
 namespace ribcraft {
 struct PanelTexts;
 
-
 class ResultPanel : public QFrame {
     Q_OBJECT
 public:

@@ -9,8 +9,8 @@
 #include <QPushButton>
 #include <QToolButton>
 
-#include "gui/Glyphs.h"
 #include "gui/GlyphPainter.h"
+#include "gui/Glyphs.h"
 #include "render/QtSurface.h"
 
 namespace ribcraft {
@@ -19,22 +19,23 @@ namespace {
 
 // Window units of the hot-spot table are twips; the screen has 15 twips per pixel.
 constexpr double TwipsPerPixel = 15.0;
-int px(double twips) { return int(twips / TwipsPerPixel + 0.5); }
+int px(double twips) {
+    return int(twips / TwipsPerPixel + 0.5);
+}
 
 } // namespace
 
 // ---- SSPanel2
 
-ToolBarPanel::ToolBarPanel(QWidget* parent) : QFrame(parent)
-{
+ToolBarPanel::ToolBarPanel(QWidget* parent) : QFrame(parent) {
     setObjectName(QStringLiteral("SSPanel2"));
     setAccessibleName(QStringLiteral("Tool Bar"));
     setFrameShape(QFrame::StyledPanel);
     setMouseTracking(true);
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(4, 2, 4, 2);
-    const char* captions[7] = {"Print",      "NACA 4-Digit", "Save ",     "NACA 5-Digit",
-                               "Help",       "Angle of Attack", "Plain Flap"};
+    const char* captions[7] = {"Print", "NACA 4-Digit",    "Save ",     "NACA 5-Digit",
+                               "Help",  "Angle of Attack", "Plain Flap"};
     for (int i = 0; i < 7; ++i) {
         auto* b = new QPushButton(QString::fromUtf8(captions[i]), this);
         b->setObjectName(QStringLiteral("SSCommand%1").arg(i + 1));
@@ -47,8 +48,7 @@ ToolBarPanel::ToolBarPanel(QWidget* parent) : QFrame(parent)
     row->addStretch(1);
 }
 
-bool ToolBarPanel::eventFilter(QObject* watched, QEvent* e)
-{
+bool ToolBarPanel::eventFilter(QObject* watched, QEvent* e) {
     if (e->type() == QEvent::Enter || e->type() == QEvent::MouseMove) {
         for (int i = 0; i < 7; ++i)
             if (watched == SSCommand[i]) emit buttonHovered(i + 1);
@@ -56,8 +56,7 @@ bool ToolBarPanel::eventFilter(QObject* watched, QEvent* e)
     return QFrame::eventFilter(watched, e);
 }
 
-void ToolBarPanel::mouseMoveEvent(QMouseEvent* e)
-{
+void ToolBarPanel::mouseMoveEvent(QMouseEvent* e) {
     emit panelHovered();
     QFrame::mouseMoveEvent(e);
 }
@@ -65,8 +64,7 @@ void ToolBarPanel::mouseMoveEvent(QMouseEvent* e)
 // ---- Picture4
 
 GraphicToolBar::GraphicToolBar(QWidget* parent)
-    : QWidget(parent), m_surface(std::make_unique<ImageSurface>(px(7400), px(460)))
-{
+    : QWidget(parent), m_surface(std::make_unique<ImageSurface>(px(7400), px(460))) {
     setObjectName(QStringLiteral("Picture4"));
     setMouseTracking(true);
     setFixedHeight(px(460));
@@ -75,11 +73,13 @@ GraphicToolBar::GraphicToolBar(QWidget* parent)
 
 GraphicToolBar::~GraphicToolBar() = default;
 
-QSize GraphicToolBar::sizeHint() const { return {px(7400), px(460)}; }
+QSize GraphicToolBar::sizeHint() const {
+    return {px(7400), px(460)};
+}
 
-void GraphicToolBar::SetUpButtons()
-{
-    const ToolGlyph glyphs[6] = {ToolGlyph::Save, ToolGlyph::Print, ToolGlyph::Angle, ToolGlyph::Airfoils, ToolGlyph::Flap, ToolGlyph::Help};
+void GraphicToolBar::SetUpButtons() {
+    const ToolGlyph glyphs[6] = {ToolGlyph::Save,     ToolGlyph::Print, ToolGlyph::Angle,
+                                 ToolGlyph::Airfoils, ToolGlyph::Flap,  ToolGlyph::Help};
     for (int k = 0; k < 6; ++k) {
         HotSpot& h = m_spots[k];
         h.left = 1200 * k + 100;
@@ -92,20 +92,17 @@ void GraphicToolBar::SetUpButtons()
     drawButtons();
 }
 
-QRect GraphicToolBar::pixelRect(const HotSpot& h) const
-{
+QRect GraphicToolBar::pixelRect(const HotSpot& h) const {
     return {px(h.left), px(h.top), px(h.width), px(h.height)};
 }
 
-int GraphicToolBar::spotAt(QPoint p) const
-{
+int GraphicToolBar::spotAt(QPoint p) const {
     for (int k = 0; k < 6; ++k)
         if (pixelRect(m_spots[k]).contains(p)) return k;
     return -1;
 }
 
-void GraphicToolBar::drawButtons()
-{
+void GraphicToolBar::drawButtons() {
     ImageSurface& s = *m_surface;
     s.SetScaleMode(ScalePixels);
     s.SetBackColor(Rgb{192, 192, 192});
@@ -130,22 +127,19 @@ void GraphicToolBar::drawButtons()
     update();
 }
 
-void GraphicToolBar::paintEvent(QPaintEvent*)
-{
+void GraphicToolBar::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.fillRect(rect(), QColor(192, 192, 192));
     p.drawImage(0, 0, m_surface->image());
 }
 
-void GraphicToolBar::resizeEvent(QResizeEvent* e)
-{
+void GraphicToolBar::resizeEvent(QResizeEvent* e) {
     QWidget::resizeEvent(e);
     m_surface->Resize(std::max(1, width()), std::max(1, height()));
     drawButtons();
 }
 
-void GraphicToolBar::mouseMoveEvent(QMouseEvent* e)
-{
+void GraphicToolBar::mouseMoveEvent(QMouseEvent* e) {
     const int k = spotAt(e->position().toPoint());
     if (k != m_highlighted) {
         m_highlighted = k;
@@ -153,15 +147,13 @@ void GraphicToolBar::mouseMoveEvent(QMouseEvent* e)
     }
 }
 
-void GraphicToolBar::leaveEvent(QEvent* e)
-{
+void GraphicToolBar::leaveEvent(QEvent* e) {
     m_highlighted = -1;
     drawButtons();
     QWidget::leaveEvent(e);
 }
 
-void GraphicToolBar::mouseReleaseEvent(QMouseEvent* e)
-{
+void GraphicToolBar::mouseReleaseEvent(QMouseEvent* e) {
     const int k = spotAt(e->position().toPoint());
     if (k < 0) return;
     // Show the button pressed for 100 ms while pending events are processed.
@@ -170,7 +162,8 @@ void GraphicToolBar::mouseReleaseEvent(QMouseEvent* e)
     repaint();
     QElapsedTimer t;
     t.start();
-    while (t.elapsed() < 100) QApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 10);
+    while (t.elapsed() < 100)
+        QApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 10);
     m_pressed = -1;
     drawButtons();
     emit hotSpotClicked(k);
@@ -178,8 +171,7 @@ void GraphicToolBar::mouseReleaseEvent(QMouseEvent* e)
 
 // ---- Picture10
 
-QuickButtons::QuickButtons(QWidget* parent) : QFrame(parent)
-{
+QuickButtons::QuickButtons(QWidget* parent) : QFrame(parent) {
     setObjectName(QStringLiteral("Picture10Frame"));
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(2, 0, 2, 0);

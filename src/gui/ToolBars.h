@@ -26,9 +26,9 @@ public:
     std::array<QPushButton*, 7> SSCommand{}; // SSCommand1 is SSCommand[0]
 
 signals:
-    void buttonClicked(int number);  // 1..7
-    void buttonHovered(int number);  // 1..7
-    void panelHovered();             // the pointer is over the panel, not a button
+    void buttonClicked(int number); // 1..7
+    void buttonHovered(int number); // 1..7
+    void panelHovered();            // the pointer is over the panel, not a button
 
 protected:
     bool eventFilter(QObject* watched, QEvent* e) override;

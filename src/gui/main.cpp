@@ -9,8 +9,7 @@
 #include "gui/Form1.h"
 #include "gui/Splash.h"
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
 

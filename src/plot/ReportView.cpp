@@ -5,8 +5,7 @@
 
 namespace ribcraft {
 
-void Report(Surface& target, const SharedState& state)
-{
+void Report(Surface& target, const SharedState& state) {
     target.SetScaleMode(ScalePixels);
     target.Cls();
     target.SetCurrentY(target.ScaleTop());

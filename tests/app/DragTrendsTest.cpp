@@ -16,8 +16,7 @@ struct Solved {
     double transitionArc; // arc length from the stagnation point to transition on the upper surface
 };
 
-Solved solve(const char* section, double alpha, double re)
-{
+Solved solve(const char* section, double alpha, double re) {
     SharedState s;
     s.Texts.SectionName = section;
     s.Texts.AngleText = std::to_string(alpha);
@@ -37,8 +36,7 @@ Solved solve(const char* section, double alpha, double re)
     return {r.Cd, r.ArcLength[size_t(r.TransitionPoint)]};
 }
 
-TEST(DragTrends, FallsWithReynoldsNumber)
-{
+TEST(DragTrends, FallsWithReynoldsNumber) {
     const double low = solve("0012", 0, 3e5).cd;
     const double mid = solve("0012", 0, 1e6).cd;
     const double high = solve("0012", 0, 3e6).cd;
@@ -49,8 +47,7 @@ TEST(DragTrends, FallsWithReynoldsNumber)
     EXPECT_LT(mid, 0.009);
 }
 
-TEST(DragTrends, RisesWithAngleAndTransitionMovesForward)
-{
+TEST(DragTrends, RisesWithAngleAndTransitionMovesForward) {
     const Solved a2 = solve("2412", 2, 1e6);
     const Solved a4 = solve("2412", 4, 1e6);
     const Solved a8 = solve("2412", 8, 1e6);

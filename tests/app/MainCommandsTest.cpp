@@ -5,8 +5,7 @@
 namespace ribcraft {
 namespace {
 
-TEST(StartupState, DefaultsAfterLoading)
-{
+TEST(StartupState, DefaultsAfterLoading) {
     SharedState s;
     EXPECT_EQ(s.Texts.SectionName, "0012");
     EXPECT_EQ(s.Texts.FlapDeflectionText, "0.0 Deg.");
@@ -16,7 +15,7 @@ TEST(StartupState, DefaultsAfterLoading)
     EXPECT_DOUBLE_EQ(s.Qinf, 2160);
     EXPECT_EQ(s.BackgroundColor, 0); // white drawing area, black foreground
     EXPECT_TRUE(s.WhiteBackground);
-    EXPECT_EQ(s.UpperColor, 0);      // white became black on the white background
+    EXPECT_EQ(s.UpperColor, 0); // white became black on the white background
     EXPECT_EQ(s.LowerColor, 14);
     EXPECT_EQ(s.DialogCancelled, 0);
     EXPECT_EQ(s.VFlag, 1);
@@ -41,8 +40,7 @@ TEST(StartupState, DefaultsAfterLoading)
     EXPECT_EQ(s.Naca5Thickness, 8);
 }
 
-TEST(Zoom, InStopsAtMinimumWidthOnMesh)
-{
+TEST(Zoom, InStopsAtMinimumWidthOnMesh) {
     SharedState s;
     s.VFlag = 6;
     ZoomIn(s);
@@ -55,8 +53,7 @@ TEST(Zoom, InStopsAtMinimumWidthOnMesh)
     EXPECT_EQ(s.MeshMaxY, 1);
 }
 
-TEST(Zoom, OutAndResetOnFlowViewsOnly)
-{
+TEST(Zoom, OutAndResetOnFlowViewsOnly) {
     SharedState s;
     s.VFlag = 4;
     ZoomOut(s);
@@ -75,8 +72,7 @@ TEST(Zoom, OutAndResetOnFlowViewsOnly)
     EXPECT_DOUBLE_EQ(s.MeshMin, -0.5);
 }
 
-TEST(Zoom, RubberBandThresholdAndOrdering)
-{
+TEST(Zoom, RubberBandThresholdAndOrdering) {
     SharedState s;
     s.VFlag = 5;
     EXPECT_FALSE(ApplyRubberBand(s, 0.2, 0.1, 0.2099, -0.1)); // narrower than 0.01
@@ -96,8 +92,7 @@ TEST(Zoom, RubberBandThresholdAndOrdering)
     EXPECT_FALSE(ApplyRubberBand(s, 0, 0, 1, 1));
 }
 
-TEST(ShowPoints, ToggleTwiceReturnsToHidden)
-{
+TEST(ShowPoints, ToggleTwiceReturnsToHidden) {
     SharedState s;
     ToggleShowPoints(s);
     EXPECT_DOUBLE_EQ(s.PointRadius, 0.007);
@@ -107,8 +102,7 @@ TEST(ShowPoints, ToggleTwiceReturnsToHidden)
     EXPECT_EQ(s.Texts.ShowPointsCaption, "Show Points");
 }
 
-TEST(Colours, LeftClickCyclesPerBackground)
-{
+TEST(Colours, LeftClickCyclesPerBackground) {
     SharedState s; // white background
     s.UpperColor = 8;
     CycleLegendColor(s, 0);
@@ -126,8 +120,7 @@ TEST(Colours, LeftClickCyclesPerBackground)
     EXPECT_EQ(s.LowerColor, 14);
 }
 
-TEST(Colours, ColourMenuAndBackgrounds)
-{
+TEST(Colours, ColourMenuAndBackgrounds) {
     SharedState s;
     s.ColorTarget = 1;
     ApplyColorCommand(s, ColorCommand::WhiteBlack);
@@ -151,8 +144,7 @@ TEST(Colours, ColourMenuAndBackgrounds)
     EXPECT_STREQ(ColorCommandCaption(ColorCommand::WhiteBlack), "White/Black");
 }
 
-TEST(ReadoutAndTips, Texts)
-{
+TEST(ReadoutAndTips, Texts) {
     EXPECT_EQ(MouseReadout(0.25, -0.1234), "0.25  x   -0.123");
     const TipPlacement t = ShowTip(1, 1500);
     EXPECT_EQ(t.Text, "Select NACA 4 Digit Section");

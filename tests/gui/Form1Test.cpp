@@ -27,8 +27,7 @@ struct AppFirst {
 
 // A shown main window after its first redraw.
 struct ShownWindow : AppFirst {
-    ShownWindow()
-    {
+    ShownWindow() {
         form.resize(1000, 700);
         form.show();
         QApplication::processEvents();
@@ -37,8 +36,7 @@ struct ShownWindow : AppFirst {
 };
 
 // Presses the named button of the next modal dialog once it is up.
-void pressInNextDialog(const char* buttonText)
-{
+void pressInNextDialog(const char* buttonText) {
     QTimer::singleShot(0, [buttonText] {
         QWidget* dialog = QApplication::activeModalWidget();
         ASSERT_NE(dialog, nullptr);
@@ -51,8 +49,7 @@ void pressInNextDialog(const char* buttonText)
     });
 }
 
-TEST(MainWindow, StartUpState)
-{
+TEST(MainWindow, StartUpState) {
     ShownWindow w;
     Form1& f = w.form;
     EXPECT_EQ(f.windowTitle(), "Ribcraft (Full) Version 1.0");
@@ -73,11 +70,11 @@ TEST(MainWindow, StartUpState)
     const QImage& img = f.drawingArea()->surface().image();
     EXPECT_EQ(img.pixelColor(2, 2), QColor(Qt::white));
     // "Color" is a pop-up only, not on the menu bar.
-    for (QAction* a : f.menuBar()->actions()) EXPECT_NE(a->text(), "Color");
+    for (QAction* a : f.menuBar()->actions())
+        EXPECT_NE(a->text(), "Color");
 }
 
-TEST(MainWindow, ViewCommandChangesTheViewAndLegend)
-{
+TEST(MainWindow, ViewCommandChangesTheViewAndLegend) {
     ShownWindow w;
     Form1& f = w.form;
     f.menus().mnuCp->trigger();
@@ -97,8 +94,7 @@ TEST(MainWindow, ViewCommandChangesTheViewAndLegend)
     EXPECT_EQ(f.titlePanel()->text(), "0012:  Report");
 }
 
-TEST(MainWindow, CancelledDialogDoesNotRedraw)
-{
+TEST(MainWindow, CancelledDialogDoesNotRedraw) {
     ShownWindow w;
     Form1& f = w.form;
     const int before = f.redrawCount();
@@ -114,8 +110,7 @@ TEST(MainWindow, CancelledDialogDoesNotRedraw)
     EXPECT_EQ(f.state().RawAirfoilFlag, 0);
 }
 
-TEST(MainWindow, ShowPointsAndBackgrounds)
-{
+TEST(MainWindow, ShowPointsAndBackgrounds) {
     ShownWindow w;
     Form1& f = w.form;
     f.menus().mnuShowPoints->trigger();
@@ -131,8 +126,7 @@ TEST(MainWindow, ShowPointsAndBackgrounds)
     EXPECT_EQ(f.drawingArea()->surface().image().pixelColor(2, 2), QColor(Qt::black));
 }
 
-TEST(MainWindow, UnsolvableTypedSectionKeepsThePreviousSolution)
-{
+TEST(MainWindow, UnsolvableTypedSectionKeepsThePreviousSolution) {
     ShownWindow w;
     Form1& f = w.form;
     const auto outline = f.state().SectionY;
@@ -153,8 +147,7 @@ TEST(MainWindow, UnsolvableTypedSectionKeepsThePreviousSolution)
     EXPECT_NE(f.state().SectionY, outline);
 }
 
-TEST(MainWindow, ZoomAndRubberBandOnTheMesh)
-{
+TEST(MainWindow, ZoomAndRubberBandOnTheMesh) {
     ShownWindow w;
     Form1& f = w.form;
     f.menus().mnuMesh->trigger();

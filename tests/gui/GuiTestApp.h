@@ -5,8 +5,7 @@
 
 namespace ribcraft {
 
-inline void ensureApp()
-{
+inline void ensureApp() {
     static int argc = 1;
     static char name[] = "gui-test";
     static char* argv[] = {name, nullptr};

@@ -34,8 +34,8 @@ void Airfoil(int32_t& SectionNumber, float& Alpha, float& SectionX, float& DistX
 void FoilGrid(float& X, float& Y, int32_t& Count, int32_t& Ni, int32_t& Nj, float& GridX, float& GridY, int32_t& One);
 
 // Flow at the grid points. Grid arrays: leading dimension cap::MeshI; CpField, PsiField: cap::FieldI.
-void Flow(float& V, float& X, float& Y, int32_t& Count, float& GridX, float& GridY, int32_t& StagPoint,
-          float& CpField, float& PsiField, int32_t& Ni, int32_t& Nj);
+void Flow(float& V, float& X, float& Y, int32_t& Count, float& GridX, float& GridY, int32_t& StagPoint, float& CpField,
+          float& PsiField, int32_t& Ni, int32_t& Nj);
 
 // Contour segments of a field. Grid: cap::MeshI; Field: cap::FieldI; segment arrays: cap::Segments
 // by level (at most cap::Levels levels, cap::Segments segments a level).

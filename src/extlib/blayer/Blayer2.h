@@ -18,6 +18,6 @@
 
 #include <cstdint>
 
-void Blayer2(double& ArcLength, double& EdgeVelocity, double& Re, double& ProfileY, double& ProfileU,
-             double& WallShear, double& Thickness, int32_t& StationCount, int32_t& SolvedCount, double& Roughness,
-             int32_t& TransitionCode, double& GridHeight);
+void Blayer2(double& ArcLength, double& EdgeVelocity, double& Re, double& ProfileY, double& ProfileU, double& WallShear,
+             double& Thickness, int32_t& StationCount, int32_t& SolvedCount, double& Roughness, int32_t& TransitionCode,
+             double& GridHeight);
