@@ -1,6 +1,7 @@
 #include "app/PanelDriver.h"
 
 #include <cmath>
+#include <string_view>
 
 #include "extlib/airfoil/Airfoil.h"
 #include "extlib/airfoil/FileSection.h"
@@ -13,16 +14,14 @@ namespace {
 
 // One Airfoil call with the state's section, flap and file lists; the outline
 // and results go to the arrays given (plain or displaced-contour solution).
-void callAirfoil(SharedState& s, float* y, float* cp, float* v, int32_t mode)
-{
+void callAirfoil(SharedState& s, float* y, float* cp, float* v, int32_t mode) {
     int32_t reserved = 0;
     Airfoil(s.SectionNumber, s.Alpha, s.SectionX[1], s.DistX[1], y[1], cp[1], v[1], s.PanelCl, s.PanelCmLE,
             s.FlapAngleRad, s.HingeFraction, s.SurfacePoints, reserved, s.YUpper[1], s.YLower[1], s.XUpper[1],
             s.XLower[1], s.NUpper, s.NLower, s.RawAirfoilFlag, mode);
 }
 
-void updateExtrema(SharedState& s)
-{
+void updateExtrema(SharedState& s) {
     double yMax = -1000, yMin = 1000, cpMax = -1000, cpMin = 1000, vMax = -1000, vMin = 1000;
     for (int i = 1; i <= s.PointCount; ++i) {
         yMax = std::max(yMax, double(s.SectionY[i]));
@@ -41,10 +40,23 @@ void updateExtrema(SharedState& s)
     s.StagPoint = FindStagnationPoint(&s.SurfaceV[1], s.PointCount);
 }
 
+// Val reads a number beyond the range of a double ("1e999") as 0. Such a
+// text has digits other than zeros before any exponent; it is refused rather
+// than solved as 0 degrees under a display that shows something else.
+bool IsUnreadableNumber(std::string_view text) {
+    if (Val(text) != 0.0) return false;
+    size_t i = text.find_first_not_of(" \t");
+    if (i == std::string_view::npos) return false;
+    if (text[i] == '+' || text[i] == '-') ++i;
+    for (; i < text.size() && ((text[i] >= '0' && text[i] <= '9') || text[i] == '.'); ++i) {
+        if (text[i] >= '1' && text[i] <= '9') return true;
+    }
+    return false;
+}
+
 } // namespace
 
-int FindStagnationPoint(const float* V, int N)
-{
+int FindStagnationPoint(const float* V, int N) {
     double smallest = 10000;
     int at = 0;
     for (int i = 1; i <= N; ++i) {
@@ -57,13 +69,11 @@ int FindStagnationPoint(const float* V, int N)
     return at;
 }
 
-CommandResult CheckSection(const SharedState& s, int32_t sectionNumber)
-{
+CommandResult CheckSection(const SharedState& s, int32_t sectionNumber) {
     if (s.SurfacePoints < 2 || 2 * s.SurfacePoints + 1 > cap::Outline)
         return CommandResult::failure("The number of points about the airfoil is out of range.");
     if (s.RawAirfoilFlag == 1) {
-        if (!airfoil::CanBuildFileSection(&s.XUpper[1], &s.YUpper[1], s.NUpper, &s.XLower[1], &s.YLower[1],
-                                          s.NLower))
+        if (!airfoil::CanBuildFileSection(&s.XUpper[1], &s.YUpper[1], s.NUpper, &s.XLower[1], &s.YLower[1], s.NLower))
             return CommandResult::failure("The coordinate file's points cannot make a section.");
         return {};
     }
@@ -73,11 +83,10 @@ CommandResult CheckSection(const SharedState& s, int32_t sectionNumber)
     return {};
 }
 
-CommandResult PlainSolution(SharedState& s)
-{
+CommandResult PlainSolution(SharedState& s) {
     const double number = Val(s.Texts.SectionName);
     const double alpha = Val(s.Texts.AngleText);
-    if (!std::isfinite(alpha) || std::fabs(alpha) > 90)
+    if (!std::isfinite(alpha) || std::fabs(alpha) > 90 || IsUnreadableNumber(s.Texts.AngleText))
         return CommandResult::failure("\"" + s.Texts.AngleText +
                                       "\" is not a usable angle of attack: the previous solution is kept.");
     const int32_t sectionNumber = (std::isfinite(number) && std::fabs(number) < 2e9) ? int32_t(number) : -1;
@@ -93,9 +102,9 @@ CommandResult PlainSolution(SharedState& s)
     return {};
 }
 
-void newCLCm(SharedState& s)
-{
-    for (int i = 1; i <= 2 * s.SurfacePoints; ++i) s.ScratchCp[i] = s.SectionY[i];
+void newCLCm(SharedState& s) {
+    for (int i = 1; i <= 2 * s.SurfacePoints; ++i)
+        s.ScratchCp[i] = s.SectionY[i];
     callAirfoil(s, s.DisplacedY.data(), s.ScratchCp.data(), s.ScratchV.data(), 1);
     s.ClBl = s.PanelCl;
     s.CmLeBl = s.PanelCmLE;

@@ -7,7 +7,7 @@
 
 namespace ribcraft {
 
-// Index (1..N) of the smallest |V|; the last of equal minima wins. V is 1-based.
+// Index (1..N) of the smallest |V|; the last of equal minima wins. V points at point 1.
 int FindStagnationPoint(const float* V, int N);
 
 // Whether the section the state names can be built: a valid NACA number when

@@ -5,6 +5,7 @@
 #include <map>
 #include <ostream>
 #include <sstream>
+#include <utility>
 
 #include "app/FileCommands.h"
 #include "app/PanelDriver.h"
@@ -12,8 +13,8 @@
 #include "app/dialogs/DialogProtocol.h"
 #include "app/dialogs/FlapDialogModel.h"
 #include "app/dialogs/OptionsDialogModel.h"
-#include "io/NumberFormat.h"
 #include "io/AirfoilReader.h"
+#include "io/NumberFormat.h"
 #include "io/ReportText.h"
 #include "plot/Redraw.h"
 #include "render/QtSurface.h"
@@ -22,17 +23,16 @@ namespace ribcraft {
 
 namespace {
 
-std::vector<std::string> splitWords(const std::string& line)
-{
+std::vector<std::string> splitWords(const std::string& line) {
     std::istringstream in(line);
     std::vector<std::string> words;
-    for (std::string w; in >> w;) words.push_back(w);
+    for (std::string w; in >> w;)
+        words.push_back(w);
     return words;
 }
 
 // A whole-text number: "1e6", "-2.5"; nothing else on the word.
-bool parseNumber(const std::string& text, double& value)
-{
+bool parseNumber(const std::string& text, double& value) {
     std::istringstream in(text);
     in.imbue(std::locale::classic());
     in >> value;
@@ -46,8 +46,7 @@ struct Setting {
 };
 
 // The numeric settings `set` may change, with the range each accepts.
-const std::map<std::string, Setting>& settings()
-{
+const std::map<std::string, Setting>& settings() {
     using S = SharedState;
     static const std::map<std::string, Setting> table = {
         {"BlDisplayOpt", {nullptr, &S::BlDisplayOpt, 1, 6}},
@@ -86,56 +85,72 @@ struct ViewCommand {
     int sub; // XChoice for view 1, BlDisplayOpt for 7, PolarView for 10
 };
 
-const std::map<std::string, ViewCommand>& views()
-{
+const std::map<std::string, ViewCommand>& views() {
     static const std::map<std::string, ViewCommand> table = {
-        {"coordinates", {1, 2}},        {"velocity-distribution", {1, 0}}, {"pressure-distribution", {1, 1}},
-        {"boundary-layer-airfoil", {1, 3}}, {"cp", {2, 0}},            {"velocity", {3, 0}},
-        {"streamlines", {4, 0}},        {"pressure", {5, 0}},              {"mesh", {6, 0}},
-        {"bl-upper-profiles", {7, 1}},  {"bl-lower-profiles", {7, 2}},     {"bl-upper-thickness", {7, 3}},
-        {"bl-lower-thickness", {7, 4}}, {"bl-upper-friction", {7, 5}},     {"bl-lower-friction", {7, 6}},
-        {"polar", {10, 1}},             {"cl-cm", {10, 2}},                {"transition", {10, 3}},
-        {"report", {8, 0}},             {"fourier", {9, 0}},
+        {"coordinates", {1, 2}},
+        {"velocity-distribution", {1, 0}},
+        {"pressure-distribution", {1, 1}},
+        {"boundary-layer-airfoil", {1, 3}},
+        {"cp", {2, 0}},
+        {"velocity", {3, 0}},
+        {"streamlines", {4, 0}},
+        {"pressure", {5, 0}},
+        {"mesh", {6, 0}},
+        {"bl-upper-profiles", {7, 1}},
+        {"bl-lower-profiles", {7, 2}},
+        {"bl-upper-thickness", {7, 3}},
+        {"bl-lower-thickness", {7, 4}},
+        {"bl-upper-friction", {7, 5}},
+        {"bl-lower-friction", {7, 6}},
+        {"polar", {10, 1}},
+        {"cl-cm", {10, 2}},
+        {"transition", {10, 3}},
+        {"report", {8, 0}},
+        {"fourier", {9, 0}},
     };
     return table;
 }
 
-CommandResult fail(const std::string& text) { return CommandResult::failure(text); }
+CommandResult fail(const std::string& text) {
+    return CommandResult::failure(text);
+}
 
 } // namespace
 
-BatchRunner::BatchRunner(std::ostream& out) : m_out(out), m_surface(std::make_unique<ImageSurface>(1200, 800))
-{
+BatchRunner::BatchRunner(std::ostream& out) : m_out(out), m_surface(std::make_unique<ImageSurface>(1200, 800)) {
     m_state.resetToStartup();
     redraw(); // the first redraw solves the default section
 }
 
 BatchRunner::~BatchRunner() = default;
 
-std::vector<std::string> BatchRunner::settingNames()
-{
+std::vector<std::string> BatchRunner::settingNames() {
     std::vector<std::string> names;
-    for (const auto& [name, setting] : settings()) names.push_back(name);
+    for (const auto& [name, setting] : settings())
+        names.push_back(name);
     return names;
 }
 
-CommandResult BatchRunner::redraw()
-{
+CommandResult BatchRunner::redraw() {
     m_surface->SetBackColor(m_state.WhiteBackground ? QBColor(15) : QBColor(0));
     m_surface->SetForeColor(m_state.WhiteBackground ? QBColor(0) : QBColor(15));
     return RedrawView(m_state, *m_surface);
 }
 
-CommandResult BatchRunner::runLine(const std::string& line)
-{
+CommandResult BatchRunner::runLine(const std::string& line) {
     const std::string code = line.substr(0, line.find('#'));
     const std::vector<std::string> words = splitWords(code);
     if (words.empty()) return {};
-    return command(words);
+    // A command that cannot run leaves nothing behind: a redraw that fails
+    // half-way (a boundary layer that breaks down at a steep angle) would
+    // otherwise keep a solution that no longer matches the displayed inputs.
+    SharedState before = m_state;
+    CommandResult r = command(words);
+    if (!r.ok) m_state = std::move(before);
+    return r;
 }
 
-int BatchRunner::runScript(std::istream& in, std::ostream& err)
-{
+int BatchRunner::runScript(std::istream& in, std::ostream& err) {
     int number = 0;
     for (std::string line; std::getline(in, line);) {
         ++number;
@@ -149,8 +164,7 @@ int BatchRunner::runScript(std::istream& in, std::ostream& err)
     return 0;
 }
 
-CommandResult BatchRunner::command(const std::vector<std::string>& w)
-{
+CommandResult BatchRunner::command(const std::vector<std::string>& w) {
     const std::string& verb = w[0];
     const size_t args = w.size() - 1;
     auto needs = [&](size_t n) { return args == n; };
@@ -170,12 +184,9 @@ CommandResult BatchRunner::command(const std::vector<std::string>& w)
         return redraw();
     }
     if (verb == "read" && needs(1)) {
-        SharedState before = m_state;
         if (CommandResult r = ReadAirfoil(m_state, w[1]); !r.ok) return r;
-        if (CommandResult r = redraw(); !r.ok) {
-            m_state = before; // nothing of a file that cannot be solved is kept
-            return fail(std::string(AirfoilReadError));
-        }
+        // Nothing of a file that cannot be solved is kept (runLine restores the state).
+        if (CommandResult r = redraw(); !r.ok) return fail(std::string(AirfoilReadError));
         return {};
     }
     if (verb == "points" && needs(1)) {
@@ -188,15 +199,9 @@ CommandResult BatchRunner::command(const std::vector<std::string>& w)
     }
     if (verb == "alpha" && needs(1)) {
         if (!parseNumber(w[1], value)) return fail("alpha takes a number of degrees: " + w[1]);
-        const std::string previous = m_state.Texts.AngleText;
         m_state.Texts.AngleText = w[1];
         AngleBoxEntered(m_state);
-        CommandResult r = redraw();
-        if (!r.ok) {
-            m_state.Texts.AngleText = previous;
-            AngleBoxEntered(m_state);
-        }
-        return r;
+        return redraw();
     }
     if (verb == "flap" && needs(2)) {
         double deflection = 0;
@@ -237,8 +242,7 @@ CommandResult BatchRunner::command(const std::vector<std::string>& w)
     return fail("unknown command or wrong number of words: " + verb);
 }
 
-CommandResult BatchRunner::viewCommand(const std::string& name)
-{
+CommandResult BatchRunner::viewCommand(const std::string& name) {
     const auto it = views().find(name);
     if (it == views().end()) return fail("unknown view: " + name);
     const ViewCommand v = it->second;
@@ -249,8 +253,7 @@ CommandResult BatchRunner::viewCommand(const std::string& name)
     return redraw();
 }
 
-CommandResult BatchRunner::setCommand(const std::string& name, const std::string& text)
-{
+CommandResult BatchRunner::setCommand(const std::string& name, const std::string& text) {
     const auto it = settings().find(name);
     if (it == settings().end()) return fail("unknown setting: " + name);
     double value = 0;
@@ -269,8 +272,7 @@ CommandResult BatchRunner::setCommand(const std::string& name, const std::string
     return redraw();
 }
 
-CommandResult BatchRunner::pngCommand(const std::vector<std::string>& w)
-{
+CommandResult BatchRunner::pngCommand(const std::vector<std::string>& w) {
     int width = 1200, height = 800;
     if (w.size() == 4) {
         double a = 0, b = 0;
@@ -288,8 +290,7 @@ CommandResult BatchRunner::pngCommand(const std::vector<std::string>& w)
     return {};
 }
 
-void BatchRunner::printResults()
-{
+void BatchRunner::printResults() {
     const PanelTexts& t = m_state.Texts;
     m_out << "airfoil = " << t.SectionName << '\n'
           << "alpha = " << t.AngleDisplay << '\n'
@@ -304,9 +305,9 @@ void BatchRunner::printResults()
           << "stalled = " << (t.Stalled ? "Airfoil Stalled" : "") << '\n';
 }
 
-void BatchRunner::printReport()
-{
-    for (const ReportLine& line : ReportLines(ReportInputsFor(m_state))) m_out << line.text << '\n';
+void BatchRunner::printReport() {
+    for (const ReportLine& line : ReportLines(ReportInputsFor(m_state)))
+        m_out << line.text << '\n';
 }
 
 } // namespace ribcraft
