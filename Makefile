@@ -25,7 +25,7 @@ bench: build
 	for b in $(BUILD)/bench/bench_*; do [ -x "$$b" ] && "$$b"; done
 
 asan:
-	$(MAKE) test BUILD=build-asan CMAKE_FLAGS="-DRIBCRAFT_SANITIZE=ON -DRIBCRAFT_BENCH=OFF -DCMAKE_BUILD_TYPE=Debug"
+	LSAN_OPTIONS=suppressions=$(CURDIR)/scripts/lsan.supp $(MAKE) test BUILD=build-asan CMAKE_FLAGS="-DRIBCRAFT_SANITIZE=ON -DRIBCRAFT_BENCH=OFF -DCMAKE_BUILD_TYPE=Debug"
 
 format:
 	find src tests bench -name '*.cpp' -o -name '*.h' | xargs clang-format -i
