@@ -10,8 +10,11 @@ namespace ribcraft {
 struct CommandResult {
     bool ok = true;
     std::string message;
+    // A notice that does not stop the command (the separation warning); the
+    // window shows it in its own dialog, the batch tool prints it.
+    std::string warning;
 
-    static CommandResult failure(std::string text) { return {false, std::move(text)}; }
+    static CommandResult failure(std::string text) { return {false, std::move(text), {}}; }
 };
 
 } // namespace ribcraft

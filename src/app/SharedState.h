@@ -9,6 +9,9 @@
 #include <string>
 #include <vector>
 
+#include "app/BoundaryLayerStore.h"
+#include "app/FlowFieldStore.h"
+#include "app/PolarStore.h"
 #include "extlib/Capacities.h"
 
 namespace ribcraft {
@@ -137,6 +140,11 @@ struct SharedState {
     double Cd = 0;
     double EffectiveAlpha = 0;
     int StallFlag = 0;
+
+    // ---- flow field, detailed boundary layer and polars (each module's own store)
+    FlowFieldStore Flow;
+    BoundaryLayerStore Bl;
+    PolarStore Polars;
 
     PanelTexts Texts;
 };
