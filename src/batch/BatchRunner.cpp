@@ -160,6 +160,7 @@ int BatchRunner::runScript(std::istream& in, std::ostream& err) {
             err << "line " << number << ": " << r.message << '\n';
             return 1;
         }
+        if (!r.warning.empty()) err << "line " << number << ": warning: " << r.warning << '\n';
     }
     return 0;
 }

@@ -16,7 +16,8 @@
 //   png FILE [W H]         the current view drawn offscreen (1200 x 800)
 //   report                 the report's lines to the output
 //   results                the result panel, one "key = text" line each
-// '#' starts a comment. The first command that cannot run stops the script
+// A warning (such as boundary-layer separation) is reported as "line N: warning: ..." and the script
+// goes on. '#' starts a comment. The first command that cannot run stops the script
 // with "line N: ..." and exit status 1.
 
 #include <iosfwd>
