@@ -1,15 +1,169 @@
-#include "plot/AnalysisViews.h"
+// The flow-field views. The contours come from the airfoil library's Contr,
+// on the grid and fields that ComputeFlowField left in the store.
 
-#include "app/SharedState.h"
-#include "plot/Surface.h"
+#include "plot/FlowFieldViews.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "app/FlowField.h"
+#include "extlib/airfoil/Airfoil.h"
+#include "io/NumberFormat.h"
+#include "plot/AnalysisViews.h"
 #include "plot/SurfacePlots.h"
 
 namespace ribcraft {
 
+namespace {
+
+constexpr int StreamlineCount = 51;
+constexpr int PressureCount = 33;
+
+// Contr on one of the store's fields.
+void CutContours(const SharedState& s, const std::vector<float>& field, ContourWork& w) {
+    const FlowFieldStore& f = s.Flow;
+    int32_t mx = f.MX, my = f.MY, nc = w.NC;
+    std::vector<float> gx = f.GridX, gy = f.GridY, data = field; // Contr takes every argument by reference
+    Contr(gx[0], gy[0], data[0], w.levels[0], mx, my, nc, w.X1[0], w.Y1[0], w.X2[0], w.Y2[0], w.counts[0]);
+}
+
+// The section: ring 1 of the store's grid, in the fore colour.
+void DrawSectionRing(Surface& target, const FlowFieldStore& f) {
+    for (int k = 1; k < f.MX; ++k)
+        target.Line(f.gridX(k, 1), f.gridY(k, 1), f.gridX(k + 1, 1), f.gridY(k + 1, 1));
+}
+
+// Whether a text line whose top is at y still starts inside the area.
+bool LineInsideArea(const Surface& target, double y) {
+    return (y - target.ScaleTop()) / target.ScaleHeight() <= 1.0;
+}
+
+void DrawPressureLegend(Surface& target, const ContourWork& w) {
+    const double th = target.TextHeight("X");
+    const double xl = target.ScaleLeft() + target.ScaleWidth() - target.TextWidth("XXXXXXXXXXXXXXX");
+    double y = target.ScaleTop() + th;
+    target.SetCurrentX(xl);
+    target.SetCurrentY(y);
+    target.Print("Pressure Coefficient");
+    for (int k = 1; k <= PressureCount; k += 3) {
+        y += th;
+        const double yc = y + target.TextHeight("X") / 2;
+        if (LineInsideArea(target, y)) {
+            target.SetCurrentX(xl);
+            target.SetCurrentY(y);
+            target.Print("          Cp = " + FormatNumber(w.levels[size_t(k - 1)], "##0.0000"));
+        }
+        target.Line(xl, yc, xl + target.TextWidth("XXX"), yc, w.colours[size_t(k - 1)]);
+    }
+}
+
+} // namespace
+
+FlowWindow SetUndistortedWindow(Surface& target, double xmin, double xmax, double ymin, double ymax) {
+    target.SetDrawWidth(1);
+    target.SetDrawStyle(DrawSolid);
+    target.SetScaleMode(ScalePixels);
+    const double w = target.ScaleWidth(), h = target.ScaleHeight();
+    // An area without size (a minimised window) keeps the requested y range.
+    const double half = w > 0 && h > 0 ? ((xmax - xmin) / w) * h / 2 : (ymax - ymin) / 2;
+    const double yc = (ymax + ymin) / 2;
+    const FlowWindow win{xmin, xmax, yc - half, yc + half};
+    target.Scale(win.xmin, win.ymax, win.xmax, win.ymin);
+    return win;
+}
+
+ContourWork::ContourWork(int nc)
+    : NC(std::clamp(nc, 0, cap::Levels)), levels(size_t(cap::Levels)), colours(size_t(cap::Levels)),
+      counts(size_t(cap::Levels)), X1(size_t(cap::Segments) * cap::Levels), Y1(X1.size()), X2(X1.size()),
+      Y2(X1.size()) {}
+
+ContourWork StreamlineLevels(float dividingPsi, bool whiteBackground) {
+    ContourWork w(StreamlineCount);
+    for (int k = 1; k < StreamlineCount; ++k) {
+        const float level = static_cast<float>(1.5 - ((k - 1) / 50.0) * 3.0);
+        w.levels[size_t(k - 1)] = level;
+        w.colours[size_t(k - 1)] = QBColor(level > dividingPsi ? 9 : level == dividingPsi ? 0 : 12);
+    }
+    // The dividing streamline, which wets the section.
+    w.levels[StreamlineCount - 1] = dividingPsi;
+    w.colours[StreamlineCount - 1] = QBColor(whiteBackground ? 0 : 15);
+    return w;
+}
+
+ContourWork PressureLevels(double cpHigh, double cpLow) {
+    ContourWork w(PressureCount);
+    const std::vector<Rgb> palette = BuildRainbow(21);
+    for (int k = 1; k <= PressureCount; ++k) {
+        w.levels[size_t(k - 1)] = static_cast<float>(cpHigh - ((k - 1) / 32.0) * (cpHigh - cpLow));
+        // Entry e - 1 with e = k / 33 * 84 rounded: red for the highest level, blue for the lowest.
+        const long e = std::lround(k / 33.0 * 84.0);
+        w.colours[size_t(k - 1)] = palette[size_t(e - 1)];
+    }
+    return w;
+}
+
+void DrawMesh(Surface& target, std::span<const float> meshX, std::span<const float> meshY, int MX, int MY, double xmin,
+              double xmax, double ymin, double ymax) {
+    SetUndistortedWindow(target, xmin, xmax, ymin, ymax);
+    const size_t have = std::min(meshX.size(), meshY.size());
+    MX = std::clamp(MX, 0, cap::MeshI);
+    MY = std::clamp(MY, 0, static_cast<int>(have / cap::MeshI));
+    auto x = [&](int k, int j) { return double(meshX[size_t(cap::at2(k, j, cap::MeshI))]); };
+    auto y = [&](int k, int j) { return double(meshY[size_t(cap::at2(k, j, cap::MeshI))]); };
+    for (int j = 1; j <= MY; ++j)
+        for (int k = 1; k < MX; ++k)
+            target.Line(x(k, j), y(k, j), x(k + 1, j), y(k + 1, j));
+    for (int k = 1; k <= MX; ++k)
+        for (int j = 1; j < MY; ++j)
+            target.Line(x(k, j), y(k, j), x(k, j + 1), y(k, j + 1));
+}
+
+void DrawContourSegments(Surface& target, const ContourWork& w, int /*MX*/, int /*MY*/, double xmin, double xmax,
+                         double ymin, double ymax) {
+    SetUndistortedWindow(target, xmin, xmax, ymin, ymax);
+    for (int l = 1; l <= w.NC; ++l) {
+        const int n = std::clamp(w.counts[size_t(l - 1)], 0, cap::Segments);
+        for (int s = 1; s <= n; ++s) {
+            const size_t at = size_t(cap::at2(s, l, cap::Segments));
+            target.Line(w.X1[at], w.Y1[at], w.X2[at], w.Y2[at], w.colours[size_t(l - 1)]);
+        }
+    }
+    target.SetDrawWidth(1);
+    target.SetDrawStyle(DrawSolid);
+}
+
+void DrawStreamlines(Surface& target, const SharedState& s) {
+    const FlowFieldStore& f = s.Flow;
+    ContourWork w = StreamlineLevels(f.psi(1, 1), target.BackColor() == QBColor(15));
+    CutContours(s, f.PsiField, w);
+    DrawContourSegments(target, w, f.MX, f.MY, s.ContMinX, s.ContMaxX, s.ContMinY, s.ContMaxY);
+    DrawSectionRing(target, f);
+}
+
+void DrawPressureContours(Surface& target, const SharedState& s) {
+    const FlowFieldStore& f = s.Flow;
+    ContourWork w = PressureLevels(s.CpHigh, s.CpLow);
+    CutContours(s, f.CpField, w);
+    DrawContourSegments(target, w, f.MX, f.MY, s.ContMinX, s.ContMaxX, s.ContMinY, s.ContMaxY);
+    DrawSectionRing(target, f);
+    DrawPressureLegend(target, w);
+}
+
 CommandResult FlowFieldView(Surface& target, SharedState& state) {
-    // Not available yet: the area is cleared and titled.
     target.Cls();
     SetPlotTitle(state);
+    if (!state.HaveSolution) return {};
+    const int mode = state.VFlag == 6 ? 1 : 0;
+    const CommandResult r = ComputeFlowField(state, mode);
+    if (!r.ok) return r;
+    if (mode == 1) {
+        DrawMesh(target, state.MeshGridX, state.MeshGridY, state.Flow.MX, state.Flow.MY, state.MeshMin, state.MeshMax,
+                 state.MeshMinY, state.MeshMaxY);
+    } else if (state.VFlag == 4) {
+        DrawStreamlines(target, state);
+    } else {
+        DrawPressureContours(target, state);
+    }
     return {};
 }
 
