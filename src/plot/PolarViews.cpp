@@ -1,16 +1,151 @@
-#include "plot/AnalysisViews.h"
+// The polar views (VFlag 10): every stored polar as the lift/drag polar
+// (PolarView 1), lift and moment against the angle of attack (2) or the
+// transition points against lift (3), each polar in its own colour, with a
+// legend in the wide right margin of the graph.
 
+#include <string>
+#include <vector>
+
+#include "app/PolarSweep.h"
 #include "app/SharedState.h"
+#include "io/NumberFormat.h"
+#include "plot/AnalysisViews.h"
+#include "plot/GraphFrame.h"
 #include "plot/Surface.h"
 #include "plot/SurfacePlots.h"
 
 namespace ribcraft {
 
+namespace {
+
+// One curve of a polar view: the columns drawn and the graph around them.
+struct PolarCurve {
+    int xColumn, yColumn;
+    double xmin, xmax;
+    int nx;
+    double ymin, ymax;
+    int ny;
+    int lineStyle;
+    const char* xCaption;
+    const char* yCaption;
+    const char* title;
+};
+
+// The curves of a view; a view number other than 2 or 3 shows the lift/drag polar.
+std::vector<PolarCurve> curvesOf(int polarView, double maxCd) {
+    const char* transitionTitle = "Transition Pt. (--- Lower Surf.)";
+    switch (polarView) {
+    case 2:
+        return {{PolarAngle, PolarCl, -20, 20, 8, -2, 2, 8, DrawSolid, "Angle of Attack (Deg.)", "Cl and Cm about c/4",
+                 "Cl/Cm vs AOA"},
+                {PolarAngle, PolarCm, -20, 20, 8, -2, 2, 8, DrawSolid, "Angle of Attack (Deg.)", "Cl and Cm about c/4",
+                 "Cl/Cm vs AOA"}};
+    case 3:
+        return {{PolarCl, PolarUpperTransition, -1.6, 2.4, 10, 0, 1, 5, DrawSolid, "Lift Coefficient",
+                 "Transition Location %c", transitionTitle},
+                {PolarCl, PolarLowerTransition, -1.6, 2.4, 10, 0, 1, 5, DrawDot, "Lift Coefficient",
+                 "Transition Location %c", transitionTitle}};
+    default:
+        return {{PolarCl, PolarCd, -1.6, 2.4, 10, 0, maxCd, 8, DrawSolid, "Lift Coefficient", "Cd X 1000",
+                 "Lift/Drag Polar"}};
+    }
+}
+
+// Colour of the next polar: from 9 to 14 and round again on black, from 1 to
+// 9 and round again on any other background.
+int nextPolarColour(int colour, bool black) {
+    ++colour;
+    if (black && colour > 14) colour = 9;
+    if (!black && colour > 9) colour = 1;
+    return colour;
+}
+
+std::vector<double> column(const StoredPolar& polar, int c) {
+    std::vector<double> values;
+    values.reserve(polar.PolarData.size());
+    for (const PolarRow& row : polar.PolarData)
+        values.push_back(row[size_t(c)]);
+    return values;
+}
+
+void drawPolarCurves(Surface& target, const SharedState& state, const StoredPolar& polar, int colour) {
+    const GraphContext context = GraphContext::FromState(state);
+    for (const PolarCurve& c : curvesOf(state.PolarView, state.MaxCdSetting)) {
+        const std::vector<double> x = column(polar, c.xColumn), y = column(polar, c.yColumn);
+        DrawGridGraph(target, x, y, polar.PolarPoints(), colour, 1, c.lineStyle, c.xmin, c.xmax, c.ymin, c.ymax, c.nx,
+                      c.ny, c.xCaption, c.yCaption, c.title, context);
+    }
+}
+
+void printAt(Surface& target, double x, double y, const std::string& text, Rgb colour) {
+    const Rgb fore = target.ForeColor();
+    target.SetForeColor(colour);
+    target.SetCurrentX(x);
+    target.SetCurrentY(y);
+    target.PrintNoNewline(text);
+    target.SetForeColor(fore);
+}
+
+std::string padded(std::string text, size_t width) {
+    if (text.size() < width) text.append(width - text.size(), ' ');
+    return text;
+}
+
+// The legend in the graph's units, to the right of the frame from its top: a
+// header, then per polar a sample line and its section name, flap setting
+// (" (length,deflection)") and Reynolds number, each under its heading.
+void drawLegend(Surface& target, const std::vector<const StoredPolar*>& polars, const std::vector<int>& colours,
+                double xmax, double ymax) {
+    const std::string header = "       Airfoil  Flap     Re";
+    const double mx = (target.ScaleLeft() + target.ScaleWidth() - xmax) / 3.5; // the margin unit of the graph
+    const double x0 = xmax + mx / 4;
+    const double lineHeight = target.TextHeight("|");
+    const double atName = x0 + target.TextWidth("       ");
+    const double atFlap = x0 + target.TextWidth("       Airfoil  ");
+    const double atRe = x0 + target.TextWidth("       Airfoil  Flap     ");
+    printAt(target, x0, ymax, header, target.ForeColor());
+    for (size_t j = 0; j < polars.size(); ++j) {
+        const PolarKey& key = polars[j]->Key;
+        const Rgb colour = QBColor(colours[j]);
+        const double y = ymax + double(j + 1) * lineHeight;
+        target.Line(x0, y + lineHeight / 2, x0 + target.TextWidth("     "), y + lineHeight / 2, colour);
+        printAt(target, atName, y, padded(key.SectionName, 5), colour);
+        printAt(target, atFlap, y, " (" + FreeForm(key.FlapLength) + "," + FreeForm(key.FlapDeflection) + ")", colour);
+        printAt(target, atRe, y, FormatNumber(key.re, "0.00e+"), colour);
+    }
+}
+
+void drawPolars(Surface& target, SharedState& state) {
+    const bool black = target.BackColor() == QBColor(0);
+    int colour = black ? 8 : 0;
+    std::vector<const StoredPolar*> drawn;
+    std::vector<int> colours;
+    for (const StoredPolar& polar : ActivePolars(state)) {
+        colour = nextPolarColour(colour, black);
+        drawPolarCurves(target, state, polar, colour);
+        drawn.push_back(&polar);
+        colours.push_back(colour);
+    }
+    if (drawn.empty()) return;
+    const PolarCurve& last = curvesOf(state.PolarView, state.MaxCdSetting).back();
+    target.SetDrawStyle(DrawSolid);
+    drawLegend(target, drawn, colours, last.xmax, last.ymax);
+}
+
+} // namespace
+
 CommandResult PolarView(Surface& target, SharedState& state) {
-    // Not available yet: the area is cleared and titled.
-    target.Cls();
     SetPlotTitle(state);
-    return {};
+    target.Cls();
+    const PolarOutcome outcome = Polar(state);
+    if (!outcome.result.ok) {
+        state.ScaleGraph = 0;
+        return outcome.result;
+    }
+    state.ScaleGraph = 1;
+    drawPolars(target, state);
+    state.ScaleGraph = 0;
+    return outcome.result;
 }
 
 } // namespace ribcraft
