@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "app/BoundaryLayer.h"
 #include "app/DragDriver.h"
 #include "app/PanelDriver.h"
 #include "geometry/LinAero.h"
@@ -34,13 +35,22 @@ void UpdateThinAirfoil(SharedState& s, double angleDegrees) {
 CommandResult RecomputeForRedraw(SharedState& s) {
     const bool wanted = s.DialogCancelled == 0 || s.NewFlag == 1 || s.BlUpdateRequest == 1 || !s.HaveSolution;
     if (!wanted) return {};
+    // An update request is answered once, whether or not the solution succeeds.
+    const bool blUpdate = s.BlUpdateRequest == 1;
+    s.BlUpdateRequest = 0;
     CommandResult r = PlainSolution(s);
     if (!r.ok) return r;
     s.NewFlag = 0;
-    const CommandResult drag = RunDrag(s);
+    CommandResult drag = RunDrag(s);
     const double angle = (s.FlowSeperationModel == 1 && drag.ok) ? s.EffectiveAlpha : s.Alpha;
     UpdateThinAirfoil(s, angle);
-    return drag;
+    if (!blUpdate || !drag.ok) return drag;
+    // The detailed boundary layer on the new solution; it also gives the
+    // airfoil view's boundary-layer edge (EdgeY).
+    s.CompBlFlag = 1;
+    CommandResult bl = BoundaryLayer(s);
+    if (bl.ok && bl.warning.empty()) bl.warning = drag.warning;
+    return bl;
 }
 
 } // namespace ribcraft
