@@ -1,0 +1,102 @@
+// Templates printed to a real PDF file at true scale, checked by rasterising
+// the page with pdftoppm (poppler-utils) where it is installed.
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QGuiApplication>
+#include <QImage>
+#include <QRegularExpression>
+
+#include <cstdlib>
+#include <filesystem>
+
+#include "../plot/TestSection.h"
+#include "plot/Templates.h"
+#include "render/QtSurface.h"
+
+namespace ribcraft {
+namespace {
+
+void ensureGuiApp() {
+    static int argc = 1;
+    static char name[] = "test_render";
+    static char* argv[] = {name, nullptr};
+    if (!QGuiApplication::instance()) new QGuiApplication(argc, argv);
+}
+
+std::string outPath(const std::string& name) {
+    const auto dir = std::filesystem::path(RIBCRAFT_BINARY_DIR) / "test-output";
+    std::filesystem::create_directories(dir);
+    return (dir / name).string();
+}
+
+int pageCount(const std::string& path) {
+    QFile f(QString::fromStdString(path));
+    if (!f.open(QIODevice::ReadOnly)) return -1;
+    return static_cast<int>(QString::fromLatin1(f.readAll()).count(QRegularExpression(R"(/MediaBox\s*\[)")));
+}
+
+struct TemplatesPdf : ::testing::Test {
+    SharedState st;
+    void SetUp() override {
+        ensureGuiApp();
+        test::FillEllipse(st, 60, 0.12);
+        st.Texts.SectionName = "0012";
+    }
+    CommandResult print(const std::string& path, double root, double sections, double skin = 0) {
+        TemplateJob job;
+        job.RootChord = root, job.TipChord = root, job.Sections = sections, job.SkinThickness = skin;
+        PdfSurface pdf(QString::fromStdString(path), QPageSize::Letter, 600);
+        return PrintTemplates(pdf, st, job);
+    }
+};
+
+TEST_F(TemplatesPdf, SixInchChordPrintsSixInchesLongOnTheRasterisedPage) {
+    const std::string path = outPath("template-6in.pdf");
+    ASSERT_TRUE(print(path, 6, 1, 0.1).ok);
+    EXPECT_EQ(pageCount(path), 1);
+    if (std::system("pdftoppm -v > /dev/null 2>&1") != 0) GTEST_SKIP() << "pdftoppm is not installed";
+
+    const int dpi = 200;
+    const std::string png = outPath("template-6in");
+    const std::string cmd =
+        "pdftoppm -r " + std::to_string(dpi) + " -png -aaVector no -singlefile '" + path + "' '" + png + "'";
+    ASSERT_EQ(std::system(cmd.c_str()), 0) << cmd;
+    const QImage img(QString::fromStdString(png + ".png"));
+    ASSERT_EQ(img.width(), 17 * dpi / 2);
+    // The label stands in the band left of 1.5 text heights; the outline lies
+    // right of it. Height of "c" in inches from the same device and font.
+    double band = 0;
+    {
+        PdfSurface probe(QString::fromStdString(outPath("probe.pdf")), QPageSize::Letter, 600);
+        probe.SetScaleMode(ScaleInches);
+        band = 1.25 * probe.TextHeight("c");
+    }
+    int top = img.height(), bottom = -1, left = img.width(), right = -1;
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = static_cast<int>(band * dpi); x < img.width(); ++x)
+            if (qGray(img.pixel(x, y)) < 128) {
+                top = std::min(top, y), bottom = std::max(bottom, y);
+                left = std::min(left, x), right = std::max(right, x);
+            }
+    // Chord down the page from 0 to 6 in, thickness 0.12 * 6 = 0.72 in across;
+    // tolerance two raster pixels (0.01 in) for the line widths and rounding.
+    EXPECT_NEAR(top / double(dpi), 0.0, 0.01);
+    EXPECT_NEAR(bottom / double(dpi), 6.0, 0.01);
+    EXPECT_NEAR((right - left) / double(dpi), 0.72, 0.01);
+}
+
+TEST_F(TemplatesPdf, LongChordPrintsOnePagePerStripAndARefusedJobLeavesNoPage) {
+    const std::string path = outPath("template-strips.pdf");
+    ASSERT_TRUE(print(path, 23, 2).ok); // Int(23 / 11) + 1 = 3 strips on Letter
+    EXPECT_EQ(pageCount(path), 3);
+
+    const std::string refused = outPath("template-refused.pdf");
+    const CommandResult r = print(refused, 6, 0);
+    EXPECT_FALSE(r.ok);
+    EXPECT_LE(pageCount(refused), 1); // at most the empty page the file format needs
+}
+
+} // namespace
+} // namespace ribcraft
