@@ -3,11 +3,13 @@
 #include <algorithm>
 #include <span>
 
+#include "app/PolarSweep.h"
 #include "extlib/airfoil/FileSection.h"
 #include "extlib/airfoil/NacaSection.h"
 #include "io/AirfoilReader.h"
 #include "io/AsciiExport.h"
 #include "io/DxfExport.h"
+#include "io/NumberFormat.h"
 
 namespace ribcraft {
 
@@ -65,11 +67,43 @@ std::string AsciiFileText(const SharedState& s) {
     src.meshY = std::clamp(s.MeshY, 0, cap::MeshJ);
     src.gridX = s.MeshGridX.data();
     src.gridY = s.MeshGridY.data();
+    std::vector<PolarRecord> polars;
+    for (const StoredPolar& p : ActivePolars(s)) {
+        PolarRecord& record = polars.emplace_back();
+        record.sectionName = p.Key.SectionName;
+        record.reynoldsText = FreeForm(p.Key.re);
+        for (const PolarRow& row : p.PolarData)
+            record.points.push_back({row[PolarAngle], row[PolarCl], row[PolarCd], row[PolarCm],
+                                     row[PolarUpperTransition], row[PolarLowerTransition]});
+    }
+    src.polars = polars;
     src.blDisplayOpt = s.BlDisplayOpt;
     BlExportInput bl;
     bl.sectionName = s.Texts.SectionName;
     bl.re = s.re;
     bl.profileCount = s.BlVelView;
+    // The solved stations of each surface of the boundary-layer solution.
+    const auto stations = [](const BlSurfaceSolution& w) {
+        BlSurfaceExport e;
+        for (int i = 1; i <= w.SolvedCount; ++i) {
+            e.stationX.push_back(w.StationX[i]);
+            e.arcLength.push_back(w.ArcLength[i]);
+            e.thickness.push_back(w.thickness(i, 1));
+            e.friction.push_back(w.friction(i));
+            std::vector<double> y, u;
+            for (int j = 1; j <= w.ProfilePoints; ++j) {
+                y.push_back(w.profileY(i, j));
+                u.push_back(w.profileU(i, j));
+            }
+            e.distance.push_back(std::move(y));
+            e.velocity.push_back(std::move(u));
+        }
+        return e;
+    };
+    if (s.Bl.Solved) {
+        bl.upper = stations(s.Bl.Upper);
+        bl.lower = stations(s.Bl.Lower);
+    }
     src.bl = &bl;
     return ribcraft::AsciiFileText(src);
 }

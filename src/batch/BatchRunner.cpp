@@ -13,10 +13,12 @@
 #include "app/dialogs/DialogProtocol.h"
 #include "app/dialogs/FlapDialogModel.h"
 #include "app/dialogs/OptionsDialogModel.h"
+#include "app/dialogs/TemplatesModel.h"
 #include "io/AirfoilReader.h"
 #include "io/NumberFormat.h"
 #include "io/ReportText.h"
 #include "plot/Redraw.h"
+#include "plot/Templates.h"
 #include "render/QtSurface.h"
 
 namespace ribcraft {
@@ -232,6 +234,7 @@ CommandResult BatchRunner::command(const std::vector<std::string>& w) {
     if (verb == "save" && needs(1)) return AsciiFile(m_state, w[1]);
     if (verb == "dxf" && needs(1)) return ExportDxf(m_state, w[1]);
     if (verb == "png" && (needs(1) || needs(3))) return pngCommand(w);
+    if (verb == "templates" && (needs(5) || needs(6))) return templatesCommand(w);
     if (verb == "report" && needs(0)) {
         printReport();
         return {};
@@ -271,6 +274,22 @@ CommandResult BatchRunner::setCommand(const std::string& name, const std::string
     m_state.Qinf = 0.5 * m_state.RhoInf * m_state.VInf * m_state.VInf;
     m_state.NewFlag = 1;
     return redraw();
+}
+
+CommandResult BatchRunner::templatesCommand(const std::vector<std::string>& w) {
+    TemplateJob job;
+    double* values[4] = {&job.RootChord, &job.TipChord, &job.Sections, &job.SkinThickness};
+    for (int i = 0; i < 4; ++i)
+        if (!parseNumber(w[size_t(i) + 2], *values[i]))
+            return fail("templates takes FILE ROOT TIP SECTIONS SKIN [in|cm]");
+    if (w.size() == 7) {
+        if (w[6] != "in" && w[6] != "cm") return fail("templates units are in or cm: " + w[6]);
+        job.Centimetres = w[6] == "cm";
+    }
+    PdfSurface pdf(QString::fromStdString(w[1]));
+    CommandResult r = PrintTemplates(pdf, m_state, job);
+    pdf.EndDoc();
+    return r;
 }
 
 CommandResult BatchRunner::pngCommand(const std::vector<std::string>& w) {

@@ -14,6 +14,8 @@
 //   save FILE              the Save command for the current view
 //   dxf FILE               export the outline as DXF
 //   png FILE [W H]         the current view drawn offscreen (1200 x 800)
+//   templates FILE ROOT TIP SECTIONS SKIN [in|cm]
+//                          print the wing-rib templates into a PDF file (Letter pages)
 //   report                 the report's lines to the output
 //   results                the result panel, one "key = text" line each
 // A warning (such as boundary-layer separation) is reported as "line N: warning: ..." and the script
@@ -52,6 +54,7 @@ private:
     CommandResult viewCommand(const std::string& name);
     CommandResult setCommand(const std::string& name, const std::string& value);
     CommandResult pngCommand(const std::vector<std::string>& words);
+    CommandResult templatesCommand(const std::vector<std::string>& words);
     void printResults();
     void printReport();
 

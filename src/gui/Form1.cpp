@@ -5,12 +5,15 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPrinter>
 #include <QStatusBar>
 #include <QVBoxLayout>
 
+#include "analysis/Drag.h"
 #include "app/MainCommands.h"
+#include "gui/FrmBlwarning.h"
 #include "gui/Glyphs.h"
 #include "gui/HelpWindow.h"
 #include "gui/Picture1.h"
@@ -165,6 +168,8 @@ void Form1::Command1_Click() {
     m_picture1->update();
     showResults();
     if (!m_lastRedraw.ok) reportFailure(m_lastRedraw);
+    if (!m_lastRedraw.warning.empty() && m_showNotices)
+        frmBlwarning::showWarnings(QString::fromStdString(m_lastRedraw.warning), this);
 }
 
 void Form1::showResults() {
@@ -174,6 +179,7 @@ void Form1::showResults() {
         l->setVisible(m_state.Texts.LegendVisible);
     for (QLabel* l : m_Label7)
         if (l) l->setVisible(m_state.Texts.LegendVisible);
+    m.mnuBlAirfoilView->setEnabled(m_state.Bl.Solved);
     m.Digit4->setChecked(m_state.AirfoilType == 4);
     m.Digit5->setChecked(m_state.AirfoilType == 5);
 }
@@ -191,6 +197,8 @@ void Form1::recolourLegend() {
 void Form1::reportFailure(const CommandResult& r) {
     m_lastMessage = q(r.message);
     statusBar()->showMessage(m_lastMessage, 10000);
+    // The boundary-layer routines report their faults in a message box with OK only.
+    if (r.message == BlErrorMessage && m_showNotices) QMessageBox::critical(this, windowTitle(), m_lastMessage);
 }
 
 void Form1::resizeEvent(QResizeEvent* e) {

@@ -61,6 +61,8 @@ public:
     void AngleCommand(bool fromToolBar);
     void FlapCommand(bool fromToolBar);
     void OptionsCommand();
+    void MeshControlsCommand();
+    void AeroSettingsCommand();
     void AirfoilView(int xchoice);
     void CheckedView(QAction* item, int vflag);
     void PolarCommand(int polarView, bool reset);
@@ -78,6 +80,8 @@ public:
     void PrintTemplatesCommand();
     // The outcome of the last redraw.
     const CommandResult& lastRedraw() const { return m_lastRedraw; }
+    // Whether warnings and boundary-layer faults open their modal boxes (tests turn this off).
+    void setShowNotices(bool on) { m_showNotices = on; }
     // How many redraws have run (the tests count them).
     int redrawCount() const { return m_redrawCount; }
     void ContextHelp();
@@ -123,6 +127,7 @@ private:
     QString m_lastMessage;
     CommandResult m_lastRedraw;
     int m_redrawCount = 0;
+    bool m_showNotices = true;
     QString m_dialogPath; // the dialog's current file name, shared by open, save and export
     QString m_saveTitle = QStringLiteral("Export DXF File");
     std::unique_ptr<QPrinter> m_printer;

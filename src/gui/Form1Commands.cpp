@@ -9,7 +9,9 @@
 #include <QPushButton>
 
 #include "app/MainCommands.h"
+#include "app/dialogs/BoundaryLayerOptionsModel.h"
 #include "app/dialogs/DialogProtocol.h"
+#include "app/dialogs/GridControlModel.h"
 #include "app/dialogs/HelpContexts.h"
 #include "gui/Form1.h"
 #include "gui/Form10.h"
@@ -19,7 +21,9 @@
 #include "gui/Form6.h"
 #include "gui/Form7.h"
 #include "gui/Form8.h"
+#include "gui/FrmBoundaryLayer.h"
 #include "gui/Glyphs.h"
+#include "gui/GridControl.h"
 #include "gui/HelpWindow.h"
 #include "gui/Picture1.h"
 #include "gui/ResultPanel.h"
@@ -74,6 +78,20 @@ void Form1::OptionsCommand() {
     if (!runDialog<Form8>()) return;
     WaitCursor wait;
     AfterOptionsAccepted(m_state);
+    Command1_Click();
+}
+
+void Form1::MeshControlsCommand() {
+    if (!runDialog<GridControl>()) return;
+    WaitCursor wait;
+    AfterGridControlAccepted(m_state);
+    Command1_Click();
+}
+
+void Form1::AeroSettingsCommand() {
+    if (!runDialog<frmBoundaryLayer>()) return;
+    WaitCursor wait;
+    AfterBoundaryLayerOptionsAccepted(m_state);
     Command1_Click();
 }
 
@@ -234,6 +252,8 @@ void Form1::connectMenus() {
         Command1_Click();
     });
     connect(m.mnuOptions, &QAction::triggered, this, &Form1::OptionsCommand);
+    connect(m.mnuMeshControls, &QAction::triggered, this, &Form1::MeshControlsCommand);
+    connect(m.mnuAeroSettings, &QAction::triggered, this, &Form1::AeroSettingsCommand);
     connect(m.mnuShowPoints, &QAction::triggered, this, &Form1::ShowPointsCommand);
     connect(m.mnuBlack, &QAction::triggered, this, [this] { BackgroundCommand(false); });
     connect(m.mnuWhite, &QAction::triggered, this, [this] { BackgroundCommand(true); });

@@ -10,6 +10,7 @@
 
 #include "app/FileCommands.h"
 #include "gui/Form1.h"
+#include "gui/Form3.h"
 #include "gui/WaitCursor.h"
 #include "io/AirfoilReader.h"
 #include "io/AsciiExport.h"
@@ -98,8 +99,8 @@ void Form1::PrinterSetupCommand() {
 
 void Form1::PrintTemplatesCommand() {
     HideTip();
-    QMessageBox::information(this, windowTitle(),
-                             QStringLiteral("Printing wing-rib templates is not part of this version yet."));
+    Form3 dialog(m_state, this);
+    dialog.exec();
 }
 
 } // namespace ribcraft

@@ -119,9 +119,13 @@ TEST_F(BatchTest, EveryViewDrawsAndReportPrintsItsLines) {
     Run({"view bl-lower-friction"});
     EXPECT_EQ(runner.state().VFlag, 7);
     EXPECT_EQ(runner.state().BlDisplayOpt, 6);
+    // A second Reynolds number adds a second polar; the reset forgets both and the
+    // redraw that follows computes the current one again.
+    Run({"re 2000000", "view polar"});
+    EXPECT_EQ(runner.state().PolarCount, 2);
     Run({"reset-polar"});
     EXPECT_EQ(runner.state().VFlag, 10);
-    EXPECT_EQ(runner.state().PolarCount, 0);
+    EXPECT_EQ(runner.state().PolarCount, 1);
 
     out.str("");
     Run({"report"});

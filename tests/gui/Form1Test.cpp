@@ -28,6 +28,7 @@ struct AppFirst {
 // A shown main window after its first redraw.
 struct ShownWindow : AppFirst {
     ShownWindow() {
+        form.setShowNotices(false);
         form.resize(1000, 700);
         form.show();
         QApplication::processEvents();
