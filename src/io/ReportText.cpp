@@ -1,5 +1,7 @@
 #include "io/ReportText.h"
 
+#include <cmath>
+
 #include "io/NumberFormat.h"
 
 namespace ribcraft {
@@ -32,13 +34,13 @@ ReportLine zoned(std::vector<std::string> fields) {
 } // namespace
 
 ReportDerived ReportDerivedCells(double cl, double cmLe) {
-    if (cl == 0.0) {
-        // The moment about the quarter chord is still Cm(LE) + Cl / 4; the centre of pressure
-        // is undefined without lift.
-        return {FormatNumber(cmLe, "0.0###"), std::string()};
-    }
-    const double r = cmLe / cl;
-    return {FormatNumber((0.25 + r) * cl, "0.0###"), FormatNumber(-r * 100.0, "00") + "%c"};
+    // The moment about the quarter chord is Cm(LE) + Cl / 4 at any lift. The centre of
+    // pressure -Cm(LE) / Cl is only meaningful with some lift: as in the result panel, a
+    // lift of 0.01 or less leaves it empty (a symmetric section at 0 degrees would
+    // otherwise show the ratio of two rounding errors).
+    const std::string cmC4 = FormatNumber(cmLe + cl / 4.0, "0.0###");
+    if (!(std::fabs(cl) > 0.01)) return {cmC4, std::string()};
+    return {cmC4, FormatNumber(-cmLe / cl * 100.0, "00") + "%c"};
 }
 
 std::vector<ReportLine> ReportLines(const ReportInputs& in) {

@@ -87,6 +87,10 @@ TEST(ReportText, CentreOfPressurePicture) {
     EXPECT_EQ(ReportDerivedCells(0.5, -0.145).xcp, "29%c");
     EXPECT_EQ(ReportDerivedCells(0.5, -0.145).cmC4, "-0.02");
     EXPECT_EQ(ReportDerivedCells(-0.5, -0.1).xcp, "-20%c"); // negative lift: the sign stays
+    // A lift of rounding-error size has no centre of pressure (it would print the ratio of two errors).
+    EXPECT_EQ(ReportDerivedCells(1e-7, -0.0001).xcp, "");
+    EXPECT_EQ(ReportDerivedCells(1e-7, -0.0001).cmC4, "-0.0001");
+    EXPECT_EQ(ReportDerivedCells(0.0101, -0.0025).xcp, "25%c");
 }
 
 } // namespace
