@@ -1,5 +1,6 @@
 #include "gui/DialogParts.h"
 
+#include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -79,6 +80,17 @@ QHBoxLayout* CommandRow(QDialog* dialog, std::function<void()> ok, std::function
         QObject::connect(button, &QPushButton::clicked, dialog, commands[i].second);
     }
     return row;
+}
+
+QComboBox* ListBox(QWidget* parent, const char* name, const std::vector<std::string>& entries,
+                   const std::string& text) {
+    auto* box = new QComboBox(parent);
+    box->setObjectName(name);
+    box->setEditable(true);
+    for (const std::string& e : entries)
+        box->addItem(QString::fromStdString(e));
+    box->setEditText(QString::fromStdString(text));
+    return box;
 }
 
 } // namespace ribcraft

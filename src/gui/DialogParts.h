@@ -5,7 +5,9 @@
 #include <QDialog>
 #include <functional>
 #include <string>
+#include <vector>
 
+class QComboBox;
 class QGridLayout;
 class QHBoxLayout;
 class QLineEdit;
@@ -46,5 +48,8 @@ QLineEdit* AddParameterRow(QGridLayout* grid, int row, const QString& label,
 // empty function leaves its button out.
 QHBoxLayout* CommandRow(QDialog* dialog, std::function<void()> ok, std::function<void()> cancel,
                         std::function<void()> help);
+
+// An editable list box filled with entries and showing text (which need not be one of them).
+QComboBox* ListBox(QWidget* parent, const char* name, const std::vector<std::string>& entries, const std::string& text);
 
 } // namespace ribcraft

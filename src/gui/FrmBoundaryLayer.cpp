@@ -17,17 +17,6 @@ namespace ribcraft {
 
 namespace {
 
-QComboBox* listBox(QWidget* parent, const char* name, const std::vector<std::string>& entries,
-                   const std::string& text) {
-    auto* box = new QComboBox(parent);
-    box->setObjectName(name);
-    box->setEditable(true);
-    for (const std::string& e : entries)
-        box->addItem(QString::fromStdString(e));
-    box->setEditText(QString::fromStdString(text));
-    return box;
-}
-
 QRadioButton* option(QWidget* parent, QVBoxLayout* layout, int index, const char* caption, bool checked) {
     auto* button = new QRadioButton(caption, parent);
     button->setObjectName(QString("Option%1").arg(index));
@@ -104,13 +93,13 @@ QWidget* frmBoundaryLayer::numericalTab() {
     auto* layout = new QVBoxLayout(tab);
     auto* display = new QGroupBox("Velocity Profile Display Options", tab);
     auto* displayForm = new QFormLayout(display);
-    m_profiles = listBox(display, "Combo1", BoundaryLayerOptionsModel::profileCountList(), m_model->profileCountText);
+    m_profiles = ListBox(display, "Combo1", BoundaryLayerOptionsModel::profileCountList(), m_model->profileCountText);
     displayForm->addRow("Number of Profiles to Display", m_profiles);
     auto* grid = new QGroupBox(tab);
     auto* gridForm = new QFormLayout(grid);
-    m_points = listBox(grid, "Combo2", BoundaryLayerOptionsModel::pointCountList(), m_model->pointCountText);
-    m_blPoints = listBox(grid, "Combo3", BoundaryLayerOptionsModel::blPointsList(), m_model->blPointsText);
-    m_grid = listBox(grid, "Combo4", BoundaryLayerOptionsModel::gridHeightList(), m_model->gridHeightText);
+    m_points = ListBox(grid, "Combo2", BoundaryLayerOptionsModel::pointCountList(), m_model->pointCountText);
+    m_blPoints = ListBox(grid, "Combo3", BoundaryLayerOptionsModel::blPointsList(), m_model->blPointsText);
+    m_grid = ListBox(grid, "Combo4", BoundaryLayerOptionsModel::gridHeightList(), m_model->gridHeightText);
     gridForm->addRow("No. of Points about Airfoil", m_points);
     gridForm->addRow("No. of Points in BLayer", m_blPoints);
     gridForm->addRow("Grid Height (Blasius Parameter)", m_grid);
@@ -123,7 +112,7 @@ QWidget* frmBoundaryLayer::polarTab() {
     auto* tab = new QWidget;
     auto* layout = new QVBoxLayout(tab);
     auto* graph = new QGroupBox("Graph Settings", tab);
-    m_maxCd = listBox(graph, "Combo5", BoundaryLayerOptionsModel::maxCdList(), m_model->maxCdText);
+    m_maxCd = ListBox(graph, "Combo5", BoundaryLayerOptionsModel::maxCdList(), m_model->maxCdText);
     (new QFormLayout(graph))->addRow("Maximum Cd Setting", m_maxCd);
     auto* separation = new QGroupBox("Flow Seperation Model", tab);
     auto* sepColumn = new QVBoxLayout(separation);

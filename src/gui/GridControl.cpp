@@ -15,17 +15,6 @@ namespace ribcraft {
 
 namespace {
 
-QComboBox* listBox(QWidget* parent, const char* name, const std::vector<std::string>& entries,
-                   const std::string& text) {
-    auto* box = new QComboBox(parent);
-    box->setObjectName(name);
-    box->setEditable(true);
-    for (const std::string& entry : entries)
-        box->addItem(QString::fromStdString(entry));
-    box->setEditText(QString::fromStdString(text));
-    return box;
-}
-
 QLabel* label(QWidget* parent, const char* name, const char* caption) {
     auto* l = new QLabel(caption, parent);
     l->setObjectName(name);
@@ -41,9 +30,9 @@ GridControl::GridControl(SharedState& state, QWidget* parent)
     setModal(true);
 
     auto* boxes = new QGridLayout;
-    m_combo1 = listBox(this, "Combo1", GridControlModel::pointsAroundList(), m_model->pointsAroundText());
-    m_combo2 = listBox(this, "Combo2", GridControlModel::pointsRadialList(), m_model->pointsRadialText());
-    m_combo3 = listBox(this, "Combo3", GridControlModel::radiusList(), m_model->radiusText());
+    m_combo1 = ListBox(this, "Combo1", GridControlModel::pointsAroundList(), m_model->pointsAroundText());
+    m_combo2 = ListBox(this, "Combo2", GridControlModel::pointsRadialList(), m_model->pointsRadialText());
+    m_combo3 = ListBox(this, "Combo3", GridControlModel::radiusList(), m_model->radiusText());
     boxes->addWidget(label(this, "Label1", "Number of  Points Around Airfoil"), 0, 0);
     boxes->addWidget(m_combo1, 0, 1);
     boxes->addWidget(label(this, "Label2", "Number of Points in Radial  Direction"), 1, 0);

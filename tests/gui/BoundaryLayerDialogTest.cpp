@@ -20,12 +20,6 @@
 namespace ribcraft {
 namespace {
 
-template <typename T> T* child(QWidget* form, const char* name) {
-    T* widget = form->findChild<T*>(name);
-    EXPECT_NE(widget, nullptr) << name;
-    return widget;
-}
-
 TEST(BoundaryLayerDialog, TabsShowTheStateAndOkStoresTheChoices) {
     ensureApp();
     SharedState s;

@@ -19,12 +19,6 @@
 namespace ribcraft {
 namespace {
 
-template <typename T> T* child(QWidget* form, const char* name) {
-    T* widget = form->findChild<T*>(name);
-    EXPECT_NE(widget, nullptr) << name;
-    return widget;
-}
-
 QString frameTitle(QWidget* form) {
     return child<QGroupBox>(form, "Frame1")->title();
 }

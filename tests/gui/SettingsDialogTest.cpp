@@ -27,12 +27,6 @@
 namespace ribcraft {
 namespace {
 
-template <typename T> T* child(QWidget* form, const char* name) {
-    T* widget = form->findChild<T*>(name);
-    EXPECT_NE(widget, nullptr) << name;
-    return widget;
-}
-
 void typeInto(QLineEdit* box, const char* text) {
     box->selectAll();
     QTest::keyClicks(box, text);
