@@ -40,6 +40,24 @@ struct Start {
     double scale = 0;
 };
 
+// The caller's first station may sit near, not on, the stagnation point of a
+// blunt nose: s = 0 there, but the edge velocity is already finite and rises
+// steeply to the next station. Near the stagnation point Ue grows linearly,
+// so the point where it vanishes lies Ue(1) / (dUe/ds) behind the first
+// station; the march measures its streamwise variable from there. A start
+// whose velocity does not at least double by the next station is a sharp
+// leading edge and keeps its origin.
+MarchInput fromStagnationPoint(const MarchInput& in) {
+    if (in.s.size() < 2 || in.s[0] != 0.0 || !(in.ue[0] > 0.0) || !(in.ue[1] >= 2.0 * in.ue[0])) return in;
+    const double ds = in.s[1] - in.s[0];
+    if (!(ds > 0.0)) return in;
+    const double behind = in.ue[0] * ds / (in.ue[1] - in.ue[0]);
+    MarchInput shifted = in;
+    for (double& s : shifted.s)
+        s += behind;
+    return shifted;
+}
+
 Start startOf(const MarchInput& in) {
     const int n = static_cast<int>(in.s.size());
     if (positive(in, 0)) return {pressureGradient(in, 0), std::sqrt(in.s[0] / (in.re * in.ue[0]))};
@@ -140,7 +158,8 @@ double firstGridStep(const MarchInput& in) {
     return std::min(gentle, 40.0 / std::sqrt(in.re));
 }
 
-MarchResult march(const MarchInput& in) {
+MarchResult march(const MarchInput& input) {
+    const MarchInput in = fromStagnationPoint(input);
     MarchResult result;
     const Grid g = makeGrid(in.intervals, in.gridHeight, firstGridStep(in));
     const int count = static_cast<int>(in.s.size());

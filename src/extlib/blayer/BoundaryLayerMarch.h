@@ -26,7 +26,10 @@
 namespace ribcraft::blayer {
 
 struct MarchInput {
-    std::vector<double> s;  // arc length per station, s[0] = 0, increasing
+    // Arc length per station, increasing. A first station at s = 0 whose edge
+    // velocity at least doubles by the next one is taken to lie just past a
+    // stagnation point; otherwise s = 0 with a finite Ue is a sharp leading edge.
+    std::vector<double> s;
     std::vector<double> ue; // edge velocity per station
     double re = 1e6;
     int intervals = 32; // grid intervals across the layer (points = intervals + 1)

@@ -165,6 +165,50 @@ TEST(Blayer2Entry, StagnationStartHasTheHiemenzThickness) {
         EXPECT_NEAR(w.T(i, 2), expected, 0.02 * expected) << "station " << i;
 }
 
+TEST(Blayer2Entry, FirstStationNearTheStagnationPointHasTheHiemenzThickness) {
+    // The surface's first station lies a little past the stagnation point, at
+    // s = 0 but with a finite edge velocity: Ue = a (s + d). The layer there
+    // is the stagnation-point flow of the nose, delta* = 0.6479 / sqrt(Re a)
+    // and theta = 0.2923 / sqrt(Re a), and it stays so while Ue grows
+    // linearly. Tolerance 2 % (32 grid intervals).
+    const double a = 2.0, d = 0.0007;
+    Workspace w;
+    w.stations = 30;
+    for (int k = 0; k < 30; ++k) {
+        w.s[k] = 0.002 * k;
+        w.ue[k] = a * (w.s[k] + d);
+    }
+    w.code = 0;
+    w.height = 20;
+    w.call();
+    ASSERT_EQ(w.solved, 30);
+    const double root = std::sqrt(w.re * a);
+    for (int i : {1, 2, 10, 30}) {
+        EXPECT_NEAR(w.T(i, 2) * root, 0.6479, 0.02 * 0.6479) << "station " << i;
+        EXPECT_NEAR(w.T(i, 3) * root, 0.2923, 0.02 * 0.2923) << "station " << i;
+        // tau_w of Hiemenz flow: Cf = 2 * 1.2326 / sqrt(Re_x) with x from the stagnation point.
+        const double rex = w.re * w.ue[i - 1] * (w.s[i - 1] + d);
+        EXPECT_NEAR(w.shear[i - 1] / (w.ue[i - 1] * w.ue[i - 1]) * std::sqrt(rex), 2.4652, 0.02 * 2.4652);
+    }
+}
+
+TEST(Blayer2Entry, SharpLeadingEdgeStartsWithZeroThickness) {
+    // A flat plate, and a mildly accelerating plate, begin at a sharp edge
+    // with Ue already finite: no thickness at s = 0, Blasius-like after it.
+    for (double slope : {0.0, 0.5}) {
+        Workspace w;
+        w.plate(21, 0.5);
+        for (int k = 0; k < 21; ++k)
+            w.ue[k] = 1.0 + slope * w.s[k];
+        w.code = 0;
+        w.call();
+        ASSERT_EQ(w.solved, 21);
+        EXPECT_EQ(w.T(1, 2), 0.0) << "slope " << slope;
+        EXPECT_EQ(w.T(1, 3), 0.0) << "slope " << slope;
+        EXPECT_NEAR(w.T(2, 3) / std::sqrt(w.s[1] / (w.re * w.ue[1])), 0.664, 0.03) << "slope " << slope;
+    }
+}
+
 TEST(KellerGrid, GrowsGeometricallyToTheRequestedHeight) {
     const auto g = ribcraft::blayer::makeGrid(32, 50.0, 0.01);
     ASSERT_EQ(g.intervals(), 32);
