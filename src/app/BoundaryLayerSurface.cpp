@@ -25,14 +25,17 @@ void RepairThickness(BlSurfaceSolution& w) {
     const std::vector<double>& s = w.ArcLength;
     const std::vector<double>& dstar = w.Thickness[1];
     // Only solved stations are compared: past SolvedCount the solver left no
-    // values. Where the flow accelerates delta* may thin without separating
-    // (the layer near the stagnation point does), so a fall counts only
-    // where the edge velocity does not rise.
+    // values. delta* also thins without any separation where the flow
+    // accelerates (near the stagnation point) and at transition, where the
+    // shape factor falls from about 3 to 1.5 while theta keeps growing; so a
+    // fall counts only where the edge velocity does not rise and theta falls too.
     const std::vector<double>& ue = w.EdgeVelocity;
+    const std::vector<double>& theta = w.Thickness[2];
     int from = solved;
     for (int b = 1; b < solved; ++b) {
         const double rate = (dstar[b + 1] - dstar[b]) / (s[b + 1] - s[b] + 1e-07);
-        if ((rate < 0 && ue[b + 1] <= ue[b]) || rate > 1) {
+        const bool thinning = rate < 0 && ue[b + 1] <= ue[b] && theta[b + 1] < theta[b];
+        if (thinning || rate > 1) {
             from = b - 1;
             break;
         }

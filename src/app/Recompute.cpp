@@ -32,8 +32,21 @@ void UpdateThinAirfoil(SharedState& s, double angleDegrees) {
     s.Texts.XcpText = c.HasXcp ? FormatNumber(c.Xcp, "##0") + " %c" : "N/A";
 }
 
+std::string SolutionInputsKey(const SharedState& s) {
+    std::string key = s.Texts.SectionName + '\n' + s.Texts.AngleText + '\n' + s.AirfoilFileName;
+    for (double v : {double(s.RawAirfoilFlag), double(s.SurfacePoints), double(s.FlapAngleRad), double(s.HingeFraction),
+                     s.re, double(s.PolarSolution), double(s.FlowSeperationModel), double(s.NUpper), double(s.NLower)})
+        key += '\n' + FreeForm(v);
+    return key;
+}
+
 CommandResult RecomputeForRedraw(SharedState& s) {
-    const bool wanted = s.DialogCancelled == 0 || s.NewFlag == 1 || s.BlUpdateRequest == 1 || !s.HaveSolution;
+    // Besides the flags, any change of what the solution was made from asks for a new one:
+    // after a boundary-layer solve (DialogCancelled 1) a new angle typed into the box must
+    // not leave the old solution under the new angle.
+    const bool changed = SolutionInputsKey(s) != s.SolvedInputs;
+    const bool wanted =
+        s.DialogCancelled == 0 || s.NewFlag == 1 || s.BlUpdateRequest == 1 || !s.HaveSolution || changed;
     if (!wanted) return {};
     // An update request is answered once, whether or not the solution succeeds.
     const bool blUpdate = s.BlUpdateRequest == 1;
@@ -41,6 +54,9 @@ CommandResult RecomputeForRedraw(SharedState& s) {
     CommandResult r = PlainSolution(s);
     if (!r.ok) return r;
     s.NewFlag = 0;
+    s.SolvedInputs = SolutionInputsKey(s);
+    // A stored boundary-layer solution belongs to the previous panel solution.
+    if (s.Bl.Solved) s.CompBlFlag = 1;
     CommandResult drag = RunDrag(s);
     const double angle = (s.FlowSeperationModel == 1 && drag.ok) ? s.EffectiveAlpha : s.Alpha;
     UpdateThinAirfoil(s, angle);

@@ -120,6 +120,7 @@ struct SharedState {
     float PanelCl = 0, PanelCmLE = 0;
     double ClPanel = 0, CmLePanel = 0, ClBl = 0, CmLeBl = 0;
     bool HaveSolution = false; // an outline and distribution are present
+    std::string SolvedInputs;  // what the present solution was made from (SolutionInputsKey)
     // Extrema of the last panel solution over points 1..PointCount (the airfoil view's ranges).
     double YMax = 0, YMin = 0, Vmax = 1, Vmin = 0;
 

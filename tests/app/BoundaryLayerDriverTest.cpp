@@ -84,8 +84,10 @@ TEST(BoundaryLayerDriver, DisplacedContoursLieOutsideTheSectionAndEdgeOutsideDis
         if (p == n / 2 + 1 || p == s.StagPoint) continue; // the nose and the stagnation point (no layer yet)
         const double out = p <= n / 2 ? -1.0 : 1.0;
         EXPECT_GT(out * (s.DisplacedY[p] - s.SectionY[p]), 0) << p;
-        // Symmetric section at 0 deg: mirror points move by the same amount (4-byte floats).
-        EXPECT_NEAR(s.DisplacedY[p] - s.SectionY[p], -(s.DisplacedY[n + 2 - p] - s.SectionY[n + 2 - p]), 1e-4) << p;
+        // Symmetric section at 0 deg: mirror points move by nearly the same amount. The two
+        // surfaces' stations are not mirror images (the compacted nose point sits on one side),
+        // which can move transition by one station: up to about 5 % of delta* there.
+        EXPECT_NEAR(s.DisplacedY[p] - s.SectionY[p], -(s.DisplacedY[n + 2 - p] - s.SectionY[n + 2 - p]), 3e-4) << p;
     }
     // Where the layer is solved, its edge lies beyond the displacement thickness.
     for (int p = 10; p <= 40; ++p)

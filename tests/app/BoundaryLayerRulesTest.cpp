@@ -37,7 +37,8 @@ BlSurfaceSolution surface(int solved, int stations = 10) {
 
 TEST(ThicknessRepair, ExtendsDisplacementMomentumAndFourthColumnFromTheLastSoundStation) {
     BlSurfaceSolution w = surface(8);
-    w.Thickness[1][7] = 0.0055; // delta* falls from station 6 to 7 in decelerating flow
+    w.Thickness[1][7] = 0.0055; // delta* falls from station 6 to 7 in decelerating flow,
+    w.Thickness[2][7] = 0.0028; // and theta with it: the layer breaks down
     RepairThickness(w);
     // First bad station b = 6, so k' = 5: the line through stations 4 and 5,
     // slope 0.001 / (0.1 + 1e-6) for delta*, half that for theta.
@@ -51,6 +52,19 @@ TEST(ThicknessRepair, ExtendsDisplacementMomentumAndFourthColumnFromTheLastSound
     EXPECT_EQ(w.thickness(4, 2), 0.004);
     EXPECT_EQ(w.thickness(7, 1), 0.021);
     EXPECT_EQ(w.thickness(9, 1), 0.0);
+}
+
+TEST(ThicknessRepair, TransitionThinningDeltaStarWhileThetaGrowsIsNoSeparation) {
+    // At transition the shape factor falls, so delta* thins while theta keeps growing.
+    BlSurfaceSolution w = surface(8);
+    w.Thickness[1][7] = 0.0055;
+    const BlSurfaceSolution before = w;
+    RepairThickness(w);
+    // Nothing before the last solved station changes; the line starts there.
+    for (int i = 1; i <= 8; ++i)
+        for (int c = 1; c <= 4; ++c)
+            EXPECT_EQ(w.thickness(i, c), before.thickness(i, c)) << i << ' ' << c;
+    EXPECT_GT(w.thickness(10, 3), w.thickness(8, 3));
 }
 
 TEST(ThicknessRepair, ALayerSolvedToTheEndIsLeftAlone) {

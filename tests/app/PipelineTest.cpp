@@ -178,13 +178,19 @@ TEST(Pipeline, AngleChangeReusesTheOutline) {
     EXPECT_NE(s.Texts.LiftText, before.Texts.LiftText);
 }
 
-TEST(Pipeline, CancelledDialogKeepsTheSolution) {
+TEST(Pipeline, CancelledDialogKeepsTheSolutionUntilAnInputChanges) {
     SharedState s = Solved("0012", "0");
     s.DialogCancelled = 1;
-    s.Texts.AngleText = "8"; // typed but not entered through a dialog that went on
+    // Nothing it was made from changed: the stored solution is reused, not recomputed.
+    s.SurfaceCp[1] = 42;
     ASSERT_TRUE(RecomputeForRedraw(s).ok);
-    EXPECT_EQ(s.Alpha, 0.0f);
-    EXPECT_EQ(s.Texts.LiftText, "0.000");
+    EXPECT_EQ(s.SurfaceCp[1], 42);
+    // A new angle in the box is solved even so: the results must match the inputs shown.
+    s.Texts.AngleText = "8";
+    ASSERT_TRUE(RecomputeForRedraw(s).ok);
+    EXPECT_EQ(s.Alpha, 8.0f);
+    EXPECT_NE(s.Texts.LiftText, "0.000");
+    EXPECT_NE(s.SurfaceCp[1], 42);
 }
 
 TEST(Pipeline, SeparationModelFeedsEffectiveAngleToThinAirfoil) {
