@@ -127,7 +127,7 @@ void drawPolars(Surface& target, SharedState& state) {
         colours.push_back(colour);
     }
     if (drawn.empty()) return;
-    const PolarCurve& last = curvesOf(state.PolarView, state.MaxCdSetting).back();
+    const PolarCurve last = curvesOf(state.PolarView, state.MaxCdSetting).back(); // a copy: the list is a temporary
     target.SetDrawStyle(DrawSolid);
     drawLegend(target, drawn, colours, last.xmax, last.ymax);
 }
