@@ -202,84 +202,66 @@ Rgb ImageSurface::deviceGetPixel(int x, int y) const {
 
 // ---- PdfSurface
 
-PdfSurface::PdfSurface(const QString& path, QPageSize::PageSizeId page, int dpi)
-    : m_writer(std::make_unique<QPdfWriter>(path)) {
-    m_writer->setResolution(dpi > 0 ? dpi : 600);
-    m_writer->setPageSize(QPageSize(page));
-    m_writer->setPageMargins(QMarginsF(0, 0, 0, 0));
+PagedSurface::PagedSurface(QPagedPaintDevice& device, bool emptyDocumentGetsAPage)
+    : m_device(device), m_emptyDocumentGetsAPage(emptyDocumentGetsAPage) {
     deviceResized();
 }
 
-PdfSurface::~PdfSurface() {
+PagedSurface::~PagedSurface() {
     EndDoc();
 }
 
 // After the document has ended nothing more is painted (a null device leaves the painter inactive).
-QPaintDevice* PdfSurface::paintDevice() const {
-    return m_ended ? nullptr : m_writer.get();
+QPaintDevice* PagedSurface::paintDevice() const {
+    return m_ended ? nullptr : &m_device;
 }
-double PdfSurface::deviceWidth() const {
-    return m_writer->width();
+double PagedSurface::deviceWidth() const {
+    return m_device.width();
 }
-double PdfSurface::deviceHeight() const {
-    return m_writer->height();
+double PagedSurface::deviceHeight() const {
+    return m_device.height();
 }
-double PdfSurface::pixelsPerInch() const {
-    return m_writer->resolution();
+double PagedSurface::pixelsPerInch() const {
+    return m_device.logicalDpiY();
 }
-Rgb PdfSurface::deviceGetPixel(int, int) const {
+Rgb PagedSurface::deviceGetPixel(int, int) const {
     return {255, 255, 255};
 }
 
-void PdfSurface::NewPage() {
+void PagedSurface::NewPage() {
     if (m_ended) return;
     painter(); // the first page exists once painting has begun
-    m_writer->newPage();
+    m_device.newPage();
 }
 
-void PdfSurface::EndDoc() {
+void PagedSurface::EndDoc() {
     if (m_ended) return;
-    painter(); // an empty document still gets its page
+    if (m_emptyDocumentGetsAPage) painter();
     endPainting();
     m_ended = true;
+}
+
+// ---- PdfSurface
+
+PdfWriterHolder::PdfWriterHolder(const QString& path, QPageSize::PageSizeId page, int dpi)
+    : writer(std::make_unique<QPdfWriter>(path)) {
+    writer->setResolution(dpi > 0 ? dpi : 600);
+    writer->setPageSize(QPageSize(page));
+    writer->setPageMargins(QMarginsF(0, 0, 0, 0));
+}
+
+PdfWriterHolder::~PdfWriterHolder() = default;
+
+PdfSurface::PdfSurface(const QString& path, QPageSize::PageSizeId page, int dpi)
+    : PdfWriterHolder(path, page, dpi), PagedSurface(*writer, true) {}
+
+// The document ends here, while the writer still exists.
+PdfSurface::~PdfSurface() {
+    EndDoc();
 }
 
 // ---- PrinterSurface
 
-PrinterSurface::PrinterSurface(QPrinter& printer) : m_printer(printer) {
-    deviceResized();
-}
-
-PrinterSurface::~PrinterSurface() {
-    EndDoc();
-}
-
-QPaintDevice* PrinterSurface::paintDevice() const {
-    return m_ended ? nullptr : &m_printer;
-}
-double PrinterSurface::deviceWidth() const {
-    return m_printer.width();
-}
-double PrinterSurface::deviceHeight() const {
-    return m_printer.height();
-}
-double PrinterSurface::pixelsPerInch() const {
-    return m_printer.resolution();
-}
-Rgb PrinterSurface::deviceGetPixel(int, int) const {
-    return {255, 255, 255};
-}
-
-void PrinterSurface::NewPage() {
-    if (m_ended) return;
-    painter();
-    m_printer.newPage();
-}
-
-void PrinterSurface::EndDoc() {
-    if (m_ended) return;
-    endPainting();
-    m_ended = true;
-}
+PrinterSurface::PrinterSurface(QPrinter& printer) : PagedSurface(printer, false) {}
 
 } // namespace ribcraft

@@ -81,52 +81,54 @@ private:
     double m_dpi;
 };
 
-// Pages of a PDF file at true scale. IsPrinter() is true: the plot routines
-// treat it as the printer.
-class PdfSurface : public PainterSurface {
+// Pages on a paged device (a PDF writer or a printer). IsPrinter() is true:
+// the plot routines treat it as the printer. Ends the document when destroyed.
+class PagedSurface : public PainterSurface {
+public:
+    ~PagedSurface() override; // ends the document
+
+    bool IsPrinter() const override { return true; }
+    void NewPage() override;
+    void EndDoc() override;
+
+protected:
+    // emptyDocumentGetsAPage: EndDoc on an unpainted document still writes one page.
+    PagedSurface(QPagedPaintDevice& device, bool emptyDocumentGetsAPage);
+
+    QPaintDevice* paintDevice() const override;
+    double deviceWidth() const override;
+    double deviceHeight() const override;
+    double pixelsPerInch() const override;
+    Rgb deviceGetPixel(int x, int y) const override;
+
+private:
+    QPagedPaintDevice& m_device;
+    bool m_emptyDocumentGetsAPage;
+    bool m_ended = false;
+};
+
+// Owns the PDF writer; a base of PdfSurface listed first, so the writer
+// exists before the paged surface is built on it.
+struct PdfWriterHolder {
+    PdfWriterHolder(const QString& path, QPageSize::PageSizeId page, int dpi);
+    ~PdfWriterHolder();
+    std::unique_ptr<QPdfWriter> writer;
+};
+
+// Pages of a PDF file at true scale.
+class PdfSurface : private PdfWriterHolder, public PagedSurface {
 public:
     // Opens path for writing; page size and resolution in dots per inch. The
     // page has no margins: the scale covers the whole sheet.
     explicit PdfSurface(const QString& path, QPageSize::PageSizeId page = QPageSize::Letter, int dpi = 600);
-    ~PdfSurface() override; // ends the document
-
-    bool IsPrinter() const override { return true; }
-    void NewPage() override;
-    void EndDoc() override;
-
-protected:
-    QPaintDevice* paintDevice() const override;
-    double deviceWidth() const override;
-    double deviceHeight() const override;
-    double pixelsPerInch() const override;
-    Rgb deviceGetPixel(int x, int y) const override;
-
-private:
-    std::unique_ptr<QPdfWriter> m_writer;
-    bool m_ended = false;
+    ~PdfSurface() override;
 };
 
 // A printer set up by the caller (the window's print commands). The scale
 // covers the printable area of the page.
-class PrinterSurface : public PainterSurface {
+class PrinterSurface : public PagedSurface {
 public:
     explicit PrinterSurface(QPrinter& printer);
-    ~PrinterSurface() override; // ends the job
-
-    bool IsPrinter() const override { return true; }
-    void NewPage() override;
-    void EndDoc() override;
-
-protected:
-    QPaintDevice* paintDevice() const override;
-    double deviceWidth() const override;
-    double deviceHeight() const override;
-    double pixelsPerInch() const override;
-    Rgb deviceGetPixel(int x, int y) const override;
-
-private:
-    QPrinter& m_printer;
-    bool m_ended = false;
 };
 
 } // namespace ribcraft
