@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "analysis/Drag.h"
+#include "analysis/SurfaceStations.h"
 #include "app/PanelDriver.h"
 #include "extlib/Capacities.h"
 
@@ -12,75 +13,38 @@ namespace ribcraft {
 
 namespace {
 
-// The outline without the leading-edge point N/2 + 1, closed by point 1 as
-// entry CompCount + 1, and the split of the stations at the stagnation point.
-struct Compacted {
-    int n = 0;                     // PointCount
-    std::vector<double> x, y, v;   // 1-based, CompCount + 1 entries
-    std::vector<int> outlinePoint; // compacted index -> outline point
-    int count = 0;                 // CompCount
-    int k = 0, k2 = 0;             // stations of the first surface; of the second without its closing one
-};
-
-Compacted compact(const SharedState& s) {
-    Compacted c;
-    c.n = s.PointCount;
-    c.x.assign(c.n + 2, 0.0);
-    c.y.assign(c.n + 2, 0.0);
-    c.v.assign(c.n + 2, 0.0);
-    c.outlinePoint.assign(c.n + 2, 0);
-    for (int i = 1; i <= c.n; ++i) {
-        if (i == c.n / 2 + 1) continue;
-        ++c.count;
-        c.x[c.count] = s.SectionX[i];
-        c.y[c.count] = s.SectionY[i];
-        c.v[c.count] = s.SurfaceV[i];
-        c.outlinePoint[c.count] = i;
-    }
-    c.x[c.count + 1] = s.SectionX[1];
-    c.y[c.count + 1] = s.SectionY[1];
-    c.outlinePoint[c.count + 1] = c.n + 1;
-    const int stag = s.StagPoint;
-    c.k = stag > c.n / 2 ? stag - 1 : stag;
-    c.k2 = stag <= c.n / 2 ? c.count - stag : c.count - stag + 1;
-    return c;
-}
-
 void sizeStations(BlSurfaceSolution& w, int stations) {
     w.StationCount = stations;
     for (auto* v : {&w.ArcLength, &w.EdgeVelocity, &w.StationX, &w.WallShear})
-        v->assign(stations + 1, 0.0);
+        v->assign(size_t(stations) + 1, 0.0);
     for (auto& col : w.Thickness)
-        col.assign(stations + 1, 0.0);
+        col.assign(size_t(stations) + 1, 0.0);
 }
 
-// Stations of one surface and the outline point of each.
-std::vector<int> buildStations(const Compacted& c, const SharedState& s, bool second, BlSurfaceSolution& w) {
-    const int stations = second ? c.k2 + 1 : c.k;
-    sizeStations(w, stations);
-    std::vector<int> point(stations + 1, 0);
-    for (int m = 1; m <= stations; ++m) {
-        const int p = second ? (m <= c.k2 ? m + c.count - c.k2 - 1 : c.count + 1) : c.k - m + 1;
-        point[m] = c.outlinePoint[p];
-        w.StationX[m] = c.x[p];
-        if (m > 1) {
-            const int q = second ? p - 1 : p + 1; // the station before, towards the stagnation point
-            w.ArcLength[m] = w.ArcLength[m - 1] + std::hypot(c.x[p] - c.x[q], c.y[p] - c.y[q]);
-        }
-        if (m == 1)
-            w.EdgeVelocity[m] = second ? std::abs(double(s.SurfaceV[s.StagPoint])) : std::abs(c.v[c.k]);
-        else if (!second)
-            w.EdgeVelocity[m] = c.v[p];
-        else
-            w.EdgeVelocity[m] = m <= c.k2 ? std::abs(c.v[p]) : double(s.SurfaceV[1]);
-    }
-    w.TrailingStation = stations + 1;
-    for (int m = 1; m <= stations; ++m)
-        if (w.StationX[m] > 0.95) {
+// Past this chord position the edge speed is held at its last value ahead.
+// The inviscid speed falls steeply over the last panels towards the
+// stagnation point that a closed trailing edge has in potential flow; in a
+// real flow the wake's displacement removes that stagnation point. Marching
+// into it, the layer would stop short of the trailing edge on almost every
+// surface and the separation warning would fire at ordinary angles.
+constexpr double HeldEdgeSpeedFrom = 0.9;
+
+// A surface's stations into the solution, and the first station past 0.95
+// chord (walking from the stagnation point towards the trailing edge).
+void takeStations(const SurfaceStations& st, BlSurfaceSolution& w) {
+    sizeStations(w, st.count);
+    std::copy(st.s.begin(), st.s.begin() + st.count + 1, w.ArcLength.begin());
+    std::copy(st.ue.begin(), st.ue.begin() + st.count + 1, w.EdgeVelocity.begin());
+    std::copy(st.x.begin(), st.x.begin() + st.count + 1, w.StationX.begin());
+    for (int m = 3; m <= st.count; ++m)
+        if (w.StationX[size_t(m)] > HeldEdgeSpeedFrom)
+            w.EdgeVelocity[size_t(m)] = std::max(w.EdgeVelocity[size_t(m)], w.EdgeVelocity[size_t(m) - 1]);
+    w.TrailingStation = st.count + 1;
+    for (int m = 1; m <= st.count; ++m)
+        if (w.StationX[size_t(m)] > 0.95) {
             w.TrailingStation = m;
             break;
         }
-    return point;
 }
 
 bool allFinite(const std::vector<double>& v, size_t from, size_t to) {
@@ -137,51 +101,20 @@ void viewData(BlSurfaceSolution& w, double re) {
     }
 }
 
-// Outline ordinates offset along the normal of each point's outline segment.
-struct Offsets {
-    std::vector<double> displaced, edge; // per outline point, offsets only
-    std::vector<bool> set;
-};
-
-void offsetSurface(const SharedState& s, const BlSurfaceSolution& w, const std::vector<int>& point, Offsets& o) {
-    const int n = s.PointCount;
-    for (int m = 1; m <= w.StationCount; ++m) {
-        const int p = point[m];
-        const int a = p <= n ? p : n; // segment p -> p + 1; the closing point uses the last segment
-        const double dx = double(s.SectionX[a + 1]) - s.SectionX[a], dy = double(s.SectionY[a + 1]) - s.SectionY[a];
-        const double len = std::hypot(dx, dy);
-        const double tx = len > 0 ? dx / len : 0;
-        o.displaced[p] = tx * w.thickness(m, 2);
-        o.edge[p] = tx * w.thickness(m, 1);
-        o.set[p] = true;
-    }
-}
-
-// Outline points that are no station of either surface (the leading-edge
-// point, and the last upper point before the trailing edge, which the
-// second surface's closing station steps over) take the mean offset of their
-// neighbours, so the displaced contour has no dent there.
-void fillGaps(Offsets& o, int n) {
-    for (int p = 2; p <= n; ++p) {
-        if (o.set[p]) continue;
-        o.displaced[p] = (o.displaced[p - 1] + o.displaced[p + 1]) / 2;
-        o.edge[p] = (o.edge[p - 1] + o.edge[p + 1]) / 2;
-    }
-}
-
-bool solveOne(const BlSolver& solver, const SharedState& s, const Compacted& c, bool second, BlSurfaceSolution& w,
-              Offsets& o, std::string& warning) {
-    const std::vector<int> point = buildStations(c, s, second, w);
+bool solveOne(const BlSolver& solver, const SharedState& s, const SurfaceStations& st, bool second,
+              BlSurfaceSolution& w, std::string& warning) {
+    takeStations(st, w);
     if (!solveSurface(solver, s, w)) return false;
     RepairThickness(w);
-    w.Cd = SurfaceDragCoefficient(w, second);
+    w.Cd = SurfaceDragCoefficient(w);
     if (!std::isfinite(w.Cd)) return false;
     for (int c2 = 1; c2 < 4; ++c2)
         if (!allFinite(w.Thickness[c2], 1, size_t(w.StationCount) + 1)) return false;
-    offsetSurface(s, w, point, o);
     viewData(w, s.re);
-    if (SeparationWarns(w.SolvedCount, second ? c.k2 : c.k)) {
-        w.SeparationPoint = point[w.SolvedCount];
+    if (SeparationWarns(w.SolvedCount, w.StationCount)) {
+        // The outline point behind the last solved station.
+        const int panel = st.panel[size_t(w.SolvedCount)];
+        w.SeparationPoint = panel == 0 ? (second ? s.PointCount + 1 : 1) : (second ? panel + 1 : panel);
         w.SeparationX = w.StationX[w.SolvedCount];
         if (!warning.empty()) warning += '\n';
         warning += SeparationCaption(second, w.SeparationX);
@@ -194,7 +127,6 @@ bool inputsUsable(const SharedState& s) {
     if (!s.HaveSolution || n < 6 || n % 2 != 0 || n + 1 > cap::Outline || n > cap::BlStations) return false;
     if (s.BlPoints < 1 || s.BlPoints + 1 > cap::BlProfilePoints) return false;
     if (!(s.re > 0) || !std::isfinite(s.re) || !std::isfinite(s.BlRough) || !std::isfinite(s.BlLimit)) return false;
-    if (s.StagPoint < 1 || s.StagPoint > n) return false;
     for (int i = 1; i <= n + 1; ++i)
         if (!std::isfinite(s.SectionX[i]) || !std::isfinite(s.SectionY[i])) return false;
     for (int i = 1; i <= n; ++i)
@@ -211,23 +143,32 @@ bool BoundaryLayerWanted(const SharedState& s) {
 CommandResult BoundaryLayer(SharedState& s, const BlSolver& solver) {
     if (!BoundaryLayerWanted(s)) return {};
     if (!inputsUsable(s) || !solver) return CommandResult::failure(BlErrorMessage);
-    const Compacted c = compact(s);
-    if (c.k < 2 || c.k2 < 1) return CommandResult::failure(BlErrorMessage);
+    s.SectionX[s.PointCount + 1] = s.SectionX[1];
+    s.SectionY[s.PointCount + 1] = s.SectionY[1];
+    const size_t n = size_t(s.PointCount);
+    const SurfaceDistribution d{{&s.SectionX[1], n + 1}, {&s.SectionY[1], n + 1}, {&s.SurfaceV[1], n}, s.PointCount};
+    StationLayout layout;
+    if (!BuildStations(d, layout)) return CommandResult::failure(BlErrorMessage);
 
     BoundaryLayerStore next;
-    Offsets o{std::vector<double>(s.PointCount + 2, 0.0), std::vector<double>(s.PointCount + 2, 0.0),
-              std::vector<bool>(s.PointCount + 2, false)};
     std::string warning;
-    if (!solveOne(solver, s, c, false, next.Lower, o, warning) || !solveOne(solver, s, c, true, next.Upper, o, warning))
+    if (!solveOne(solver, s, layout.first, false, next.Lower, warning) ||
+        !solveOne(solver, s, layout.second, true, next.Upper, warning))
         return CommandResult::failure(BlErrorMessage);
     const double cd = next.Lower.Cd + next.Upper.Cd;
     if (!std::isfinite(cd)) return CommandResult::failure(BlErrorMessage);
 
-    fillGaps(o, s.PointCount);
-    for (int p = 1; p <= s.PointCount + 1; ++p) {
-        s.DisplacedY[p] = float(s.SectionY[p] + o.displaced[p]);
-        s.EdgeY[p] = float(s.SectionY[p] + o.edge[p]);
+    // The contours displaced by delta* and by delta.
+    const std::vector<double> displaced = OutlineOffsets(d, layout, next.Lower.Thickness[1], next.Upper.Thickness[1]);
+    const std::vector<double> edge = OutlineOffsets(d, layout, next.Lower.Thickness[0], next.Upper.Thickness[0]);
+    for (size_t p = 1; p <= n + 1; ++p) {
+        if (!std::isfinite(displaced[p]) || !std::isfinite(edge[p])) return CommandResult::failure(BlErrorMessage);
     }
+    for (size_t p = 1; p <= n + 1; ++p) {
+        s.DisplacedY[p] = float(s.SectionY[p] + displaced[p]);
+        s.EdgeY[p] = float(s.SectionY[p] + edge[p]);
+    }
+
     next.Solved = true;
     s.Bl = std::move(next);
     s.CdCFD = cd;

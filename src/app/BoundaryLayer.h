@@ -52,9 +52,8 @@ inline bool SeparationWarns(int solvedCount, int surfaceStations) {
 // straight line through the two stations before it. Needs SolvedCount >= 2.
 void RepairThickness(BlSurfaceSolution& surface);
 
-// Squire-Young drag of one surface from its repaired thickness columns; the
-// second surface divides by s(m - 1) in the separated case. NaN when the
-// indexes it needs do not exist.
-double SurfaceDragCoefficient(const BlSurfaceSolution& surface, bool secondSurface);
+// Squire-Young drag of one surface from its repaired thickness columns. NaN
+// when the indexes it needs do not exist.
+double SurfaceDragCoefficient(const BlSurfaceSolution& surface);
 
 } // namespace ribcraft

@@ -51,7 +51,7 @@ void RepairThickness(BlSurfaceSolution& w) {
     }
 }
 
-double SurfaceDragCoefficient(const BlSurfaceSolution& w, bool secondSurface) {
+double SurfaceDragCoefficient(const BlSurfaceSolution& w) {
     const double nan = std::numeric_limits<double>::quiet_NaN();
     const int n = w.StationCount, m = w.SolvedCount, j = w.TrailingStation;
     if (n < 2 || m < 2 || m > n) return nan;
@@ -59,8 +59,8 @@ double SurfaceDragCoefficient(const BlSurfaceSolution& w, bool secondSurface) {
     const double exponent = (5 + H) / 2;
     if (j >= 2 && j <= n && m >= j)
         return 2 * w.thickness(j - 1, 3) / w.StationX[j] * std::pow(w.EdgeVelocity[j - 1], exponent);
-    const double length = secondSurface ? w.ArcLength[m - 1] : w.ArcLength[m];
-    return 2 * w.thickness(m - 1, 3) / length * std::pow(w.EdgeVelocity[m - 1], exponent);
+    // Both surfaces refer the separated layer to the arc length it reached.
+    return 2 * w.thickness(m - 1, 3) / w.ArcLength[m] * std::pow(w.EdgeVelocity[m - 1], exponent);
 }
 
 } // namespace ribcraft

@@ -8,10 +8,13 @@
 namespace ribcraft {
 
 CommandResult RunDrag(SharedState& s) {
+    // The outline is closed before marching, as the stations run to point N + 1.
+    s.SectionX[s.PointCount + 1] = s.SectionX[1];
+    s.SectionY[s.PointCount + 1] = s.SectionY[1];
     DragInputs in;
     const size_t n = size_t(s.PointCount);
-    in.SectionX = {&s.SectionX[1], n};
-    in.SectionY = {&s.SectionY[1], n};
+    in.SectionX = {&s.SectionX[1], n + 1};
+    in.SectionY = {&s.SectionY[1], n + 1};
     in.SurfaceV = {&s.SurfaceV[1], n};
     in.N = s.PointCount;
     in.Alpha = s.Alpha;
@@ -20,9 +23,6 @@ CommandResult RunDrag(SharedState& s) {
     const DragResult r = ComputeDrag(in);
     if (!r.ok || !std::isfinite(r.Cd)) return CommandResult::failure(BlErrorMessage);
 
-    // The outline is closed before marching, as the layer reads point N + 1.
-    s.SectionX[s.PointCount + 1] = s.SectionX[1];
-    s.SectionY[s.PointCount + 1] = s.SectionY[1];
     s.StagPoint = r.StagPoint;
     s.TransitionPoint = r.TransitionPoint;
     s.Cd = r.Cd;

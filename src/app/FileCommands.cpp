@@ -72,9 +72,11 @@ std::string AsciiFileText(const SharedState& s) {
         PolarRecord& record = polars.emplace_back();
         record.sectionName = p.Key.SectionName;
         record.reynoldsText = FreeForm(p.Key.re);
-        for (const PolarRow& row : p.PolarData)
+        for (size_t k = 0; k < p.PolarData.size(); ++k) {
+            const PolarRow& row = p.PolarData[k];
             record.points.push_back({row[PolarAngle], row[PolarCl], row[PolarCd], row[PolarCm],
-                                     row[PolarUpperTransition], row[PolarLowerTransition]});
+                                     row[PolarUpperTransition], row[PolarLowerTransition], p.stalled(k)});
+        }
     }
     src.polars = polars;
     src.blDisplayOpt = s.BlDisplayOpt;

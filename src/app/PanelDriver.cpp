@@ -3,6 +3,7 @@
 #include <cmath>
 #include <string_view>
 
+#include "analysis/SurfaceStations.h"
 #include "extlib/airfoil/Airfoil.h"
 #include "extlib/airfoil/FileSection.h"
 #include "extlib/airfoil/NacaSection.h"
@@ -37,7 +38,8 @@ void updateExtrema(SharedState& s) {
     s.CpLow = cpMin;
     s.Vmax = vMax;
     s.Vmin = vMin;
-    s.StagPoint = FindStagnationPoint(&s.SurfaceV[1], s.PointCount);
+    const size_t n = size_t(s.PointCount);
+    s.StagPoint = FindStagnationPanel({&s.SectionX[1], n + 1}, {&s.SurfaceV[1], n}, s.PointCount);
 }
 
 // Val reads a number beyond the range of a double ("1e999") as 0. Such a
@@ -55,19 +57,6 @@ bool IsUnreadableNumber(std::string_view text) {
 }
 
 } // namespace
-
-int FindStagnationPoint(const float* V, int N) {
-    double smallest = 10000;
-    int at = 0;
-    for (int i = 1; i <= N; ++i) {
-        const double a = std::fabs(V[i - 1]);
-        if (a <= smallest) {
-            smallest = a;
-            at = i;
-        }
-    }
-    return at;
-}
 
 CommandResult CheckSection(const SharedState& s, int32_t sectionNumber) {
     if (s.SurfacePoints < 2 || 2 * s.SurfacePoints + 1 > cap::Outline)

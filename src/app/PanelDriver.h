@@ -7,9 +7,6 @@
 
 namespace ribcraft {
 
-// Index (1..N) of the smallest |V|; the last of equal minima wins. V points at point 1.
-int FindStagnationPoint(const float* V, int N);
-
 // Whether the section the state names can be built: a valid NACA number when
 // RawAirfoilFlag is 0, usable file lists when it is 1.
 CommandResult CheckSection(const SharedState& s, int32_t sectionNumber);

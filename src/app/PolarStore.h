@@ -33,6 +33,11 @@ using PolarRow = std::array<double, 6>;
 struct StoredPolar {
     PolarKey Key;
     std::vector<PolarRow> PolarData; // one row per stored angle
+    // Per row: half a chord or more of one surface's arc was separated (the
+    // stall flag), so the lift of that row is beyond what the method predicts.
+    std::vector<bool> Stalled = {};
+    bool stalled(size_t row) const { return row < Stalled.size() && Stalled[row]; }
+    int SeparationModel = 0; // FlowSeperationModel of the sweep
     int PolarPoints() const { return static_cast<int>(PolarData.size()); }
 };
 

@@ -35,7 +35,4 @@ int FindPolar(const SharedState& s, const PolarKey& key);
 // boundary-layer message and the polar keeps the points stored so far.
 PolarOutcome Polar(SharedState& s);
 
-// Cm about the quarter chord from the lift and the leading-edge moment.
-double QuarterChordMoment(double cl, double cmLe);
-
 } // namespace ribcraft

@@ -1,5 +1,7 @@
 #include "app/ReportSource.h"
 
+#include "analysis/AeroCoefficients.h"
+
 namespace ribcraft {
 
 ReportInputs ReportInputsFor(const SharedState& s) {
@@ -18,6 +20,10 @@ ReportInputs ReportInputsFor(const SharedState& s) {
     in.ClB = s.ClBl;
     in.CmB = s.CmLeBl;
     in.CdB = s.CdCFD;
+    // The moment transfers with the normal force: the inviscid solution has no
+    // drag, the corrected one the drag of its boundary layer.
+    in.CmC4P = QuarterChordMoment(s.ClPanel, s.CmLePanel, s.Alpha);
+    in.CmC4B = QuarterChordMoment(s.ClBl, s.CmLeBl, s.Alpha, s.CdCFD);
     return in;
 }
 

@@ -53,7 +53,7 @@ const std::map<std::string, Setting>& settings() {
     static const std::map<std::string, Setting> table = {
         {"BlDisplayOpt", {nullptr, &S::BlDisplayOpt, 1, 6}},
         {"BlLimit", {&S::BlLimit, nullptr, 1, 1000}},
-        {"BlOptions", {nullptr, &S::BlOptions, 1, 9}},
+        {"BlOptions", {nullptr, &S::BlOptions, 1, 3}},
         {"BlPoints", {nullptr, &S::BlPoints, 2, cap::BlProfilePoints - 1}},
         {"BlRough", {&S::BlRough, nullptr, 0, 1e6}},
         {"BlVelView", {nullptr, &S::BlVelView, 1, 100}},
@@ -74,7 +74,7 @@ const std::map<std::string, Setting>& settings() {
         {"OuterRadius", {&S::OuterRadius, nullptr, 1.5, 1000}},
         {"Pinf", {&S::Pinf, nullptr, 0, 1e9}},
         {"PointRadius", {&S::PointRadius, nullptr, 0, 1}},
-        {"PolarSolution", {nullptr, &S::PolarSolution, 0, 1}},
+        {"PolarSolution", {nullptr, &S::PolarSolution, 1, 2}},
         {"RhoInf", {&S::RhoInf, nullptr, 1e-6, 1e4}},
         {"VInf", {&S::VInf, nullptr, 0, 1e5}},
         {"XChoice", {nullptr, &S::XChoice, 0, 3}},
@@ -163,6 +163,7 @@ int BatchRunner::runScript(std::istream& in, std::ostream& err) {
             return 1;
         }
         if (!r.warning.empty()) err << "line " << number << ": warning: " << r.warning << '\n';
+        if (!r.notice.empty()) err << "line " << number << ": notice: " << r.notice << '\n';
     }
     return 0;
 }

@@ -170,6 +170,10 @@ void Form1::Command1_Click() {
     if (!m_lastRedraw.ok) reportFailure(m_lastRedraw);
     if (!m_lastRedraw.warning.empty() && m_showNotices)
         frmBlwarning::showWarnings(QString::fromStdString(m_lastRedraw.warning), this);
+    if (!m_lastRedraw.notice.empty()) {
+        statusBar()->showMessage(q(m_lastRedraw.notice), 10000);
+        if (m_showNotices) QMessageBox::information(this, windowTitle(), q(m_lastRedraw.notice));
+    }
 }
 
 void Form1::showResults() {

@@ -89,15 +89,18 @@ std::vector<std::string> PolarLines(std::span<const PolarRecord> polars) {
                             .zone("Up Tran(%c) ")
                             .zone("Lo Tran(%c)")
                             .str());
-        for (const PolarPoint& p : polar.points)
-            lines.push_back(PrintLine()
-                                .join(FormatNumber(p.angle, "#0.00"))
-                                .zone(FormatNumber(p.cl, "##0.00000"))
-                                .zone(FormatNumber(p.storedCd / 1000.0, "0.000000"))
-                                .zone(FormatNumber(p.cm, "0.000000"))
-                                .zone(FormatNumber(p.upperTransition, "#0.00"))
-                                .zone(FormatNumber(p.lowerTransition, "#0.00"))
-                                .str());
+        for (const PolarPoint& p : polar.points) {
+            PrintLine line;
+            line.join(FormatNumber(p.angle, "#0.00"))
+                .zone(FormatNumber(p.cl, "##0.00000"))
+                .zone(FormatNumber(p.storedCd / 1000.0, "0.000000"))
+                .zone(FormatNumber(p.cm, "0.000000"))
+                .zone(FormatNumber(p.upperTransition, "#0.00"))
+                .zone(FormatNumber(p.lowerTransition, "#0.00"));
+            // A point past the stall: its lift is beyond what the method predicts.
+            if (p.stalled) line.zone("stalled");
+            lines.push_back(line.str());
+        }
     }
     return lines;
 }

@@ -41,6 +41,7 @@ struct PolarPoint {
     double cm = 0;
     double upperTransition = 0;
     double lowerTransition = 0;
+    bool stalled = false; // the stall flag was set: marked at the end of the row
 };
 
 struct PolarRecord {

@@ -33,12 +33,11 @@ ReportLine zoned(std::vector<std::string> fields) {
 
 } // namespace
 
-ReportDerived ReportDerivedCells(double cl, double cmLe) {
-    // The moment about the quarter chord is Cm(LE) + Cl / 4 at any lift. The centre of
-    // pressure -Cm(LE) / Cl is only meaningful with some lift: as in the result panel, a
-    // lift of 0.01 or less leaves it empty (a symmetric section at 0 degrees would
-    // otherwise show the ratio of two rounding errors).
-    const std::string cmC4 = FormatNumber(cmLe + cl / 4.0, "0.0###");
+ReportDerived ReportDerivedCells(double cl, double cmLe, double cmC4Value) {
+    // The centre of pressure -Cm(LE) / Cl is only meaningful with some lift: as in the
+    // result panel, a lift of 0.01 or less leaves it empty (a symmetric section at 0
+    // degrees would otherwise show the ratio of two rounding errors).
+    const std::string cmC4 = FormatNumber(cmC4Value, "0.0###");
     if (!(std::fabs(cl) > 0.01)) return {cmC4, std::string()};
     return {cmC4, FormatNumber(-cmLe / cl * 100.0, "00") + "%c"};
 }
@@ -51,8 +50,8 @@ std::vector<ReportLine> ReportLines(const ReportInputs& in) {
     lines.push_back(plain(""));
     ReportDerived panel, corrected;
     if (in.ClB != 0.0) {
-        panel = ReportDerivedCells(in.ClP, in.CmP);
-        corrected = ReportDerivedCells(in.ClB, in.CmB);
+        panel = ReportDerivedCells(in.ClP, in.CmP, in.CmC4P);
+        corrected = ReportDerivedCells(in.ClB, in.CmB, in.CmC4B);
     }
     lines.push_back(zoned({"", "Thin Airfoil", "Panel ", "Panel/B. Layer"}));
     lines.push_back(zoned({"", std::string(17, '-'), std::string(13, '-'), std::string(24, '-')}));

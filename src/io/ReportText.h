@@ -30,6 +30,7 @@ struct ReportInputs {
     std::string dragText;             // drag coefficient of the result panel
     double ClP = 0, CmP = 0;          // panel solution
     double ClB = 0, CmB = 0, CdB = 0; // corrected by the boundary layer
+    double CmC4P = 0, CmC4B = 0;      // moment about the quarter chord of the two columns
 };
 
 struct ReportLine {
@@ -43,10 +44,11 @@ struct ReportLine {
 std::vector<ReportLine> ReportLines(const ReportInputs& in);
 
 // Derived cells of one column: Cm(c/4) and the centre of pressure ("27%c"); empty when undefined.
+// cmC4 is the column's moment about the quarter chord.
 struct ReportDerived {
     std::string cmC4;
     std::string xcp;
 };
-ReportDerived ReportDerivedCells(double cl, double cmLe);
+ReportDerived ReportDerivedCells(double cl, double cmLe, double cmC4);
 
 } // namespace ribcraft

@@ -3,6 +3,7 @@
 // transition points against lift (3), each polar in its own colour, with a
 // legend in the wide right margin of the graph.
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -68,12 +69,23 @@ std::vector<double> column(const StoredPolar& polar, int c) {
     return values;
 }
 
+// The cross that marks a point whose stall flag is set, in graph units.
+void stallMark(Surface& target, const PolarCurve& c, double x, double y, Rgb colour) {
+    const double dx = (c.xmax - c.xmin) / 90, dy = (c.ymax - c.ymin) / 60;
+    target.Line(x - dx, y - dy, x + dx, y + dy, colour);
+    target.Line(x - dx, y + dy, x + dx, y - dy, colour);
+}
+
 void drawPolarCurves(Surface& target, const SharedState& state, const StoredPolar& polar, int colour) {
     const GraphContext context = GraphContext::FromState(state);
     for (const PolarCurve& c : curvesOf(state.PolarView, state.MaxCdSetting)) {
         const std::vector<double> x = column(polar, c.xColumn), y = column(polar, c.yColumn);
         DrawGridGraph(target, x, y, polar.PolarPoints(), colour, 1, c.lineStyle, c.xmin, c.xmax, c.ymin, c.ymax, c.nx,
                       c.ny, c.xCaption, c.yCaption, c.title, context);
+        // The graph keeps its scale: the stalled points are crossed on the curve.
+        target.SetDrawStyle(DrawSolid);
+        for (size_t k = 0; k < x.size(); ++k)
+            if (polar.stalled(k)) stallMark(target, c, x[k], y[k], QBColor(colour));
     }
 }
 
@@ -95,7 +107,8 @@ std::string padded(std::string text, size_t width) {
 // header, then per polar a sample line and its section name, flap setting
 // (" (length,deflection)") and Reynolds number, each under its heading.
 void drawLegend(Surface& target, const std::vector<const StoredPolar*>& polars, const std::vector<int>& colours,
-                double xmax, double ymax) {
+                const PolarCurve& curve) {
+    const double xmax = curve.xmax, ymax = curve.ymax;
     const std::string header = "       Airfoil  Flap     Re";
     const double mx = (target.ScaleLeft() + target.ScaleWidth() - xmax) / 3.5; // the margin unit of the graph
     const double x0 = xmax + mx / 4;
@@ -113,6 +126,16 @@ void drawLegend(Surface& target, const std::vector<const StoredPolar*>& polars, 
         printAt(target, atFlap, y, " (" + FreeForm(key.FlapLength) + "," + FreeForm(key.FlapDeflection) + ")", colour);
         printAt(target, atRe, y, FormatNumber(key.re, "0.00e+"), colour);
     }
+    // Below the polars: the separation model(s) the sweeps used and the stall mark.
+    double y = ymax + double(polars.size() + 1) * lineHeight;
+    for (int model : {0, 1})
+        if (std::any_of(polars.begin(), polars.end(),
+                        [&](const StoredPolar* p) { return p->SeparationModel == model; }))
+            printAt(target, x0, y += lineHeight, PolarModelLegend(model), target.ForeColor());
+    const double markY = y + lineHeight * 1.5;
+    const double dy = (curve.ymax - curve.ymin) / 60;
+    stallMark(target, curve, x0 + target.TextWidth("   "), markY - dy, target.ForeColor());
+    printAt(target, atName, markY - lineHeight / 2, PolarStallLegend, target.ForeColor());
 }
 
 void drawPolars(Surface& target, SharedState& state) {
@@ -129,10 +152,14 @@ void drawPolars(Surface& target, SharedState& state) {
     if (drawn.empty()) return;
     const PolarCurve last = curvesOf(state.PolarView, state.MaxCdSetting).back(); // a copy: the list is a temporary
     target.SetDrawStyle(DrawSolid);
-    drawLegend(target, drawn, colours, last.xmax, last.ymax);
+    drawLegend(target, drawn, colours, last);
 }
 
 } // namespace
+
+std::string PolarModelLegend(int flowSeperationModel) {
+    return flowSeperationModel == 1 ? "Employ Simple Flow Seperation Model" : "No Flow Seperation Model";
+}
 
 CommandResult PolarView(Surface& target, SharedState& state) {
     SetPlotTitle(state);

@@ -30,6 +30,7 @@ CommandResult RedrawView(SharedState& state, Surface& target) {
     state.Texts.LegendVisible = state.VFlag == 2 || state.VFlag == 3;
     if (r.ok && !view.ok) return view;
     if (r.warning.empty()) r.warning = view.warning;
+    if (r.notice.empty()) r.notice = view.notice;
     return r;
 }
 

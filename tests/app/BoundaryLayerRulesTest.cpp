@@ -106,17 +106,16 @@ TEST(SurfaceDrag, SquireYoungAtTheLastAttachedStationOrAtSeparation) {
         w.EdgeVelocity[i] = 1;
     // Attached to the 0.95-chord station j = 9 (x = 0.8 here): 2 theta(8) / x(9).
     w.TrailingStation = 9;
-    EXPECT_NEAR(SurfaceDragCoefficient(w, false), 2 * 0.004 / 0.8, 1e-15);
-    // Separated at m = 5: 2 theta(4) / s(5) on the first surface, / s(4) on the second.
+    EXPECT_NEAR(SurfaceDragCoefficient(w), 2 * 0.004 / 0.8, 1e-15);
+    // Separated at m = 5: 2 theta(4) / s(5), the same rule on either surface.
     w.SolvedCount = 5;
-    EXPECT_NEAR(SurfaceDragCoefficient(w, false), 2 * 0.002 / 0.4, 1e-15);
-    EXPECT_NEAR(SurfaceDragCoefficient(w, true), 2 * 0.002 / 0.3, 1e-15);
+    EXPECT_NEAR(SurfaceDragCoefficient(w), 2 * 0.002 / 0.4, 1e-15);
     // The edge velocity enters with the power (5 + H) / 2, H = 2 at the last station.
     w.EdgeVelocity[4] = 2;
-    EXPECT_NEAR(SurfaceDragCoefficient(w, false), 2 * 0.002 / 0.4 * std::pow(2.0, 3.5), 1e-13);
+    EXPECT_NEAR(SurfaceDragCoefficient(w), 2 * 0.002 / 0.4 * std::pow(2.0, 3.5), 1e-13);
     // Nothing to work with: not a number, which the driver reports as a fault.
     w.SolvedCount = 1;
-    EXPECT_TRUE(std::isnan(SurfaceDragCoefficient(w, false)));
+    EXPECT_TRUE(std::isnan(SurfaceDragCoefficient(w)));
 }
 
 TEST(BoundaryLayerOptions, ListsAndLoadedTexts) {

@@ -23,8 +23,8 @@ Solved solve(const char* section, double alpha, double re) {
     s.re = re;
     EXPECT_TRUE(RecomputeForRedraw(s).ok);
     DragInputs in;
-    in.SectionX = {&s.SectionX[1], size_t(s.PointCount)};
-    in.SectionY = {&s.SectionY[1], size_t(s.PointCount)};
+    in.SectionX = {&s.SectionX[1], size_t(s.PointCount) + 1};
+    in.SectionY = {&s.SectionY[1], size_t(s.PointCount) + 1};
     in.SurfaceV = {&s.SurfaceV[1], size_t(s.PointCount)};
     in.N = s.PointCount;
     in.Alpha = s.Alpha;
@@ -33,7 +33,7 @@ Solved solve(const char* section, double alpha, double re) {
     const DragResult r = ComputeDrag(in);
     EXPECT_TRUE(r.ok);
     EXPECT_NEAR(r.Cd, s.Cd, 1e-12); // the window shows exactly this drag
-    return {r.Cd, r.ArcLength[size_t(r.TransitionPoint)]};
+    return {r.Cd, r.Stations.second.s[size_t(r.TransitionPoint)]};
 }
 
 TEST(DragTrends, FallsWithReynoldsNumber) {

@@ -9,6 +9,7 @@
 #include <regex>
 #include <string>
 
+#include "analysis/SurfaceStations.h"
 #include "app/PanelDriver.h"
 #include "app/Recompute.h"
 #include "io/NumberFormat.h"
@@ -61,17 +62,6 @@ void ExpectSameResults(const SharedState& a, const SharedState& b) {
     EXPECT_EQ(a.Texts.DragText, b.Texts.DragText);
 }
 
-TEST(StagnationSearch, SmallestMagnitudeAndLastOfEqualMinima) {
-    const float v[] = {0.9f, -0.2f, 0.5f, 0.2f, 0.7f}; // |V| ties at points 2 and 4
-    EXPECT_EQ(FindStagnationPoint(v, 5), 4);
-    const float w[] = {0.3f, 0.01f, 0.4f, -0.02f};
-    EXPECT_EQ(FindStagnationPoint(w, 4), 2);
-    const float flat[] = {1.0f, 1.0f, 1.0f};
-    EXPECT_EQ(FindStagnationPoint(flat, 3), 3);
-    const float first[] = {0.0f, 0.5f, 0.6f};
-    EXPECT_EQ(FindStagnationPoint(first, 3), 1);
-}
-
 TEST(Pipeline, DefaultStartSolvesSymmetricSectionAtZero) {
     SharedState s; // NACA 0012 at 0 degrees, 120 points
     ASSERT_TRUE(RecomputeForRedraw(s).ok);
@@ -93,7 +83,8 @@ TEST(Pipeline, DefaultStartSolvesSymmetricSectionAtZero) {
     // meet (distribution points 60 and 61 of 120).
     EXPECT_GE(s.StagPoint, 60);
     EXPECT_LE(s.StagPoint, 61);
-    const int search = FindStagnationPoint(&s.SurfaceV[1], s.PointCount);
+    const int search = FindStagnationPanel({&s.SectionX[1], size_t(s.PointCount) + 1},
+                                           {&s.SurfaceV[1], size_t(s.PointCount)}, s.PointCount);
     EXPECT_TRUE(search == 60 || search == 61) << search;
     // Mirror panels carry the same speed, so the leading-edge pair ties and
     // the search takes the later one whenever they are equal to the bit.

@@ -168,7 +168,8 @@ TEST_F(BatchTest, RefusedCommandsKeepTheState) {
         {"re 10", "re takes a Reynolds number"},
         {"re nan", "re takes a Reynolds number"},
         {"set Nothing 1", "unknown setting: Nothing"},
-        {"set BlOptions 12", "BlOptions must lie between 1 and 9"},
+        {"set BlOptions 4", "BlOptions must lie between 1 and 3"}, // the solver knows three transition codes
+        {"set PolarSolution 0", "PolarSolution must lie between 1 and 2"},
         {"set BlOptions 2.5", "BlOptions takes a whole number"},
         {"set VInf fast", "set VInf takes a number"},
         {"view sideways", "unknown view: sideways"},

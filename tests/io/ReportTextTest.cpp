@@ -21,6 +21,8 @@ ReportInputs sampleInputs() {
     in.ClB = 1.0;
     in.CmB = -0.274;
     in.CdB = 0.0079;
+    in.CmC4P = 0;
+    in.CmC4B = -0.024;
     return in;
 }
 
@@ -46,7 +48,7 @@ TEST(ReportText, LinesAsPrinted) {
     EXPECT_EQ(lines[4].text, zoned({"", std::string(17, '-'), std::string(13, '-'), std::string(24, '-')}));
     EXPECT_EQ(lines[5].text, zoned({"    Lift Coeff", "0.440", "0.48", "1.0"}));
     EXPECT_EQ(lines[6].text, zoned({"    Cm (L.E.)", "-0.110", "-0.12", "-0.274"}));
-    // Cm(c/4) = Cm(LE) + Cl / 4: -0.12 + 0.12 = 0 and -0.274 + 0.25 = -0.024.
+    // Cm(c/4) as the caller gives it for each column.
     EXPECT_EQ(lines[7].text, zoned({"    Cm (c/4)", "0.000", "0.0", "-0.024"}));
     EXPECT_EQ(lines[8].text, zoned({"    Angle (Cl=0)", "0.00 Deg.", "Not Comp.", "Not Comp."}));
     // Centre of pressure -Cm/Cl: 25 % and 27.4 %.
@@ -75,6 +77,7 @@ TEST(ReportText, PanelColumnWithoutLiftHasNoCentreOfPressure) {
     ReportInputs in = sampleInputs();
     in.ClP = 0;
     in.CmP = -0.0125;
+    in.CmC4P = -0.0125;
     auto lines = ReportLines(in);
     EXPECT_EQ(lines[7].fields[2], "-0.0125"); // Cm(c/4) = Cm(LE) when Cl = 0
     EXPECT_EQ(lines[9].fields[2], "");
@@ -82,15 +85,15 @@ TEST(ReportText, PanelColumnWithoutLiftHasNoCentreOfPressure) {
 }
 
 TEST(ReportText, CentreOfPressurePicture) {
-    EXPECT_EQ(ReportDerivedCells(1.0, -0.274).xcp, "27%c");
-    EXPECT_EQ(ReportDerivedCells(1.0, -0.05).xcp, "05%c");
-    EXPECT_EQ(ReportDerivedCells(0.5, -0.145).xcp, "29%c");
-    EXPECT_EQ(ReportDerivedCells(0.5, -0.145).cmC4, "-0.02");
-    EXPECT_EQ(ReportDerivedCells(-0.5, -0.1).xcp, "-20%c"); // negative lift: the sign stays
+    EXPECT_EQ(ReportDerivedCells(1.0, -0.274, 0).xcp, "27%c");
+    EXPECT_EQ(ReportDerivedCells(1.0, -0.05, 0).xcp, "05%c");
+    EXPECT_EQ(ReportDerivedCells(0.5, -0.145, 0).xcp, "29%c");
+    EXPECT_EQ(ReportDerivedCells(0.5, -0.145, -0.02).cmC4, "-0.02");
+    EXPECT_EQ(ReportDerivedCells(-0.5, -0.1, 0).xcp, "-20%c"); // negative lift: the sign stays
     // A lift of rounding-error size has no centre of pressure (it would print the ratio of two errors).
-    EXPECT_EQ(ReportDerivedCells(1e-7, -0.0001).xcp, "");
-    EXPECT_EQ(ReportDerivedCells(1e-7, -0.0001).cmC4, "-0.0001");
-    EXPECT_EQ(ReportDerivedCells(0.0101, -0.0025).xcp, "25%c");
+    EXPECT_EQ(ReportDerivedCells(1e-7, -0.0001, 0).xcp, "");
+    EXPECT_EQ(ReportDerivedCells(1e-7, -0.0001, -0.0001).cmC4, "-0.0001");
+    EXPECT_EQ(ReportDerivedCells(0.0101, -0.0025, 0).xcp, "25%c");
 }
 
 } // namespace

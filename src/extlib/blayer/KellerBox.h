@@ -59,7 +59,8 @@ public:
 
 struct NewtonSettings {
     int maxIterations = 40;
-    double tolerance = 1e-9; // on the change of u and of v relative to the wall value
+    double tolerance = 1e-9;  // on the change of u and of v relative to the wall value
+    double acceptable = 1e-6; // the last change that still counts as converged after maxIterations
 };
 
 // Solves one station in place (cur holds the starting guess). False when
