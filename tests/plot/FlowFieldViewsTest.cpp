@@ -203,5 +203,48 @@ TEST_F(FlowViews, NothingSolvedNothingDrawn) {
     EXPECT_FALSE(ComputeFlowField(bare, 0).ok);
 }
 
+// The pressure contours of a cambered section at incidence: no segment runs
+// through the section, and next to it the contours follow the field in short
+// pieces (long straight segments there drew rays from the leading and
+// trailing edges across the coarse cells of an evenly ringed mesh).
+TEST_F(FlowViews, PressureContoursStayOutsideTheSectionAndFollowItClosely) {
+    st.Texts.SectionName = "2412";
+    st.Texts.AngleText = "4";
+    ASSERT_TRUE(show(5).ok);
+    const FlowFieldStore& f = st.Flow;
+    std::vector<double> rx, ry;
+    for (int k = 1; k <= f.MX; ++k)
+        rx.push_back(f.gridX(k, 1)), ry.push_back(f.gridY(k, 1));
+    const auto inside = [&](double x, double y) {
+        bool in = false;
+        for (size_t i = 0; i + 1 < rx.size(); ++i)
+            if ((ry[i] > y) != (ry[i + 1] > y) && x < rx[i] + (y - ry[i]) / (ry[i + 1] - ry[i]) * (rx[i + 1] - rx[i]))
+                in = !in;
+        return in;
+    };
+    const auto distance = [&](double x, double y) {
+        double d = 1e300;
+        for (size_t i = 0; i + 1 < rx.size(); ++i) {
+            const double dx = rx[i + 1] - rx[i], dy = ry[i + 1] - ry[i];
+            const double t = std::clamp(((x - rx[i]) * dx + (y - ry[i]) * dy) / (dx * dx + dy * dy), 0.0, 1.0);
+            d = std::min(d, std::hypot(x - rx[i] - t * dx, y - ry[i] - t * dy));
+        }
+        return d;
+    };
+    int contours = 0, through = 0, longNearSection = 0;
+    for (const Item& line : s.lines()) {
+        if (line.pen.color == s.ForeColor()) continue; // the section ring
+        const double mx = 0.5 * (line.x1 + line.x2), my = 0.5 * (line.y1 + line.y2);
+        if (mx < -0.5 || mx > 1.5) continue; // the legend's sample lines
+        ++contours;
+        const double d = distance(mx, my);
+        if (inside(mx, my) && d > 1e-6) ++through;
+        if (d < 0.05 && std::hypot(line.x2 - line.x1, line.y2 - line.y1) > 0.06) ++longNearSection;
+    }
+    EXPECT_GT(contours, 500);
+    EXPECT_EQ(through, 0);
+    EXPECT_EQ(longNearSection, 0);
+}
+
 } // namespace
 } // namespace ribcraft
