@@ -212,7 +212,7 @@ Rgb ImageSurface::deviceGetPixel(int x, int y) const {
     return {c.red(), c.green(), c.blue()};
 }
 
-// ---- PdfSurface
+// ---- PagedSurface
 
 PagedSurface::PagedSurface(QPagedPaintDevice& device, bool emptyDocumentGetsAPage)
     : m_device(device), m_emptyDocumentGetsAPage(emptyDocumentGetsAPage) {
