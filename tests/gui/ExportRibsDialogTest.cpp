@@ -18,6 +18,7 @@
 
 #include "../plot/TestSection.h"
 #include "gui/FrmExportRibs.h"
+#include "gui/HelpWindow.h"
 
 namespace ribcraft {
 namespace {
@@ -75,6 +76,11 @@ TEST_F(ExportRibsDialog, WritesTheTypedRibsWithTheirNotchAndRefusesWhatCannotBeC
         << form.lastStatus().message();
     EXPECT_TRUE(form.isVisible());
     EXPECT_FALSE(fs::exists(file));
+
+    QTest::mouseClick(child<QPushButton>(&form, "Command3"), Qt::LeftButton);
+    auto* help = form.findChild<HelpWindow*>();
+    ASSERT_NE(help, nullptr);
+    EXPECT_EQ(help->currentPage(), "ribs.html");
 
     typeInto(child<QLineEdit>(&form, "txtNotchDepth1"), "5");
     QTest::mouseClick(child<QPushButton>(&form, "Command1"), Qt::LeftButton);
