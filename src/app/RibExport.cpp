@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "geometry/RibGeometry.h"
+#include "io/AtomicFile.h"
 #include "io/NumberFormat.h"
 
 namespace ribcraft {
@@ -160,7 +161,7 @@ Result<RibDrawing> LayOutRibs(const SharedState& state, const RibJob& job) {
 Status ExportRibs(const SharedState& state, const RibJob& job, const std::string& path) {
     const Result<RibDrawing> drawing = LayOutRibs(state, job);
     if (!drawing.ok()) return drawing.status();
-    return WriteWholeFile(path, job.Svg ? RibSvgText(*drawing) : RibDxfText(*drawing));
+    return WriteFileAtomically(path, job.Svg ? RibSvgText(*drawing) : RibDxfText(*drawing));
 }
 
 bool ReadNumber(const std::string& text, double& value) {

@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
+#include "base/Status.h"
+
 namespace ribcraft {
 
 // Lines of the drawing for outline points 1..N (element k - 1 of the spans is point k).
@@ -15,8 +17,8 @@ namespace ribcraft {
 // repeats point 1); two points give their one line.
 std::vector<std::string> DxfLines(std::span<const float> x, std::span<const float> y);
 
-// Writes the drawing (replacing the file); false when the file cannot be written.
-bool WriteDxfFile(const std::string& path, std::span<const float> x, std::span<const float> y);
+// Writes the drawing (replacing the file), whole or not at all.
+Status WriteDxfFile(const std::string& path, std::span<const float> x, std::span<const float> y);
 
 // Title of the export dialog.
 std::string DxfDialogTitle(std::string_view sectionName);

@@ -1,10 +1,6 @@
 #include "io/RibFiles.h"
 
 #include <cmath>
-#include <cstdio>
-#include <filesystem>
-#include <fstream>
-#include <random>
 
 #include "io/NumberFormat.h"
 
@@ -169,34 +165,6 @@ std::string RibSvgText(const RibDrawing& d) {
     }
     svg += "  </g>\n</svg>\n";
     return svg;
-}
-
-Status WriteWholeFile(const std::string& path, const std::string& text) {
-    namespace fs = std::filesystem;
-    const fs::path target(path);
-    std::error_code ec;
-    if (path.empty() || fs::is_directory(target, ec))
-        return Status::Error(ErrorKind::WriteFailed, "Cannot write the file " + path);
-    std::random_device seed;
-    const fs::path temp =
-        target.parent_path() / ("." + target.filename().string() + ".tmp" + std::to_string(seed() % 1000000));
-    {
-        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        if (out) {
-            out.write(text.data(), static_cast<std::streamsize>(text.size()));
-            out.close();
-        }
-        if (!out) {
-            fs::remove(temp, ec);
-            return Status::Error(ErrorKind::WriteFailed, "Cannot write the file " + path);
-        }
-    }
-    fs::rename(temp, target, ec);
-    if (ec) {
-        fs::remove(temp, ec);
-        return Status::Error(ErrorKind::WriteFailed, "Cannot write the file " + path);
-    }
-    return Status::Ok();
 }
 
 } // namespace ribcraft

@@ -39,9 +39,4 @@ const char* RibUnitName(RibUnit unit);
 std::string RibDxfText(const RibDrawing& drawing);
 std::string RibSvgText(const RibDrawing& drawing);
 
-// Writes text to path whole or not at all: into a temporary file in the same
-// folder, renamed over path only when complete. On failure no file is left
-// and a path that existed keeps its old contents.
-Status WriteWholeFile(const std::string& path, const std::string& text);
-
 } // namespace ribcraft

@@ -31,7 +31,7 @@ struct SurfaceSolution {
 class PanelSolver {
 public:
     // Builds and factorises the system for the outline; false (and the solver
-    // keeps no outline) when the outline cannot be solved: fewer than 3 points,
+    // keeps no outline) when the outline cannot be solved: fewer than 4 points,
     // values that are not finite, a panel of zero length, no enclosed area or
     // a singular system.
     bool setOutline(const Outline& outline);
