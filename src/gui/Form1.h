@@ -78,6 +78,9 @@ public:
     void DxfCommand();
     void PrinterSetupCommand();
     void PrintTemplatesCommand();
+    void ExportRibsCommand();
+    // The printer of "Printer Setup", shared by every print command.
+    QPrinter& printer();
     // The outcome of the last redraw.
     const CommandResult& lastRedraw() const { return m_lastRedraw; }
     // Whether warnings and boundary-layer faults open their modal boxes (tests turn this off).
@@ -105,6 +108,7 @@ private:
     void showResults();
     void recolourLegend();
     void reportFailure(const CommandResult& r);
+    void reportWriteFailure(const CommandResult& r);
     void showHelpCall(int command, int data);
     template <typename Dialog> bool runDialog();
     // The shared file dialog: returns the chosen path, empty on Cancel.
