@@ -183,10 +183,8 @@ int BatchRunner::runScript(std::istream& in, std::ostream& err) {
         // One "warning:" line for each line of the warning text.
         std::istringstream warnings(r.warning);
         for (std::string w; std::getline(warnings, w);)
-            err << "line " << number << ": warning: " << w << '
-';
-        if (!r.notice.empty()) err << "line " << number << ": notice: " << r.notice << '
-';
+            err << "line " << number << ": warning: " << w << '\n';
+        if (!r.notice.empty()) err << "line " << number << ": notice: " << r.notice << '\n';
     }
     return 0;
 }

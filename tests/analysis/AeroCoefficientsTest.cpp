@@ -8,8 +8,6 @@
 #include <numbers>
 
 #include "../extlib/airfoil/KarmanTrefftz.h"
-#include "extlib/airfoil/FileSection.h"
-#include "extlib/airfoil/PanelSolver.h"
 
 namespace ribcraft {
 namespace {
@@ -46,16 +44,6 @@ TEST(QuarterChordMoment, TransfersWithTheNormalForceOfTheExactFlow) {
                 EXPECT_GT(std::abs(cmLe + cl / 4 - exact), 0.003);
             }
         }
-        // The panel solution of the section, handed over as a coordinate file, transfers the same way.
-        airfoil::RawSection raw;
-        kt.fileLists(160, raw.xUpper, raw.yUpper, raw.xLower, raw.yLower);
-        const auto outline = airfoil::BuildFileOutline(raw, 120);
-        ASSERT_TRUE(outline.has_value());
-        airfoil::PanelSolver solver;
-        ASSERT_TRUE(solver.setOutline(*outline));
-        airfoil::SurfaceSolution s;
-        ASSERT_TRUE(solver.solve(12.0, s));
-        EXPECT_NEAR(QuarterChordMoment(s.cl, s.cmLe, 12.0), ExactMoment(kt, 12.0, 0.25), 3e-3);
     }
 }
 

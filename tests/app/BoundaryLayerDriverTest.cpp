@@ -64,8 +64,8 @@ TEST(BoundaryLayerDriver, SymmetricSectionAtZeroIsAttachedSymmetricAndSane) {
     EXPECT_EQ(r.warning, "");
     ASSERT_TRUE(s.Bl.Solved);
     const double lower = s.Bl.Lower.Cd, upper = s.Bl.Upper.Cd;
-    // The two halves differ only by the station split at the leading edge: within 5 %.
-    EXPECT_NEAR(lower / upper, 1.0, 0.05) << lower << " " << upper;
+    // Mirrored stations give the same layer on both halves.
+    EXPECT_NEAR(lower / upper, 1.0, 1e-6) << lower << " " << upper;
     EXPECT_DOUBLE_EQ(s.CdCFD, lower + upper);
     // Same order as the integral method's drag (0.0068 on this section).
     EXPECT_GT(s.CdCFD, s.Cd / 5);
@@ -84,10 +84,8 @@ TEST(BoundaryLayerDriver, DisplacedContoursLieOutsideTheSectionAndEdgeOutsideDis
         if (p == n / 2 + 1 || p == s.StagPoint) continue; // the nose and the stagnation point (no layer yet)
         const double out = p <= n / 2 ? -1.0 : 1.0;
         EXPECT_GT(out * (s.DisplacedY[p] - s.SectionY[p]), 0) << p;
-        // Symmetric section at 0 deg: mirror points move by nearly the same amount. The two
-        // surfaces' stations are not mirror images (the compacted nose point sits on one side),
-        // which can move transition by one station: up to about 5 % of delta* there.
-        EXPECT_NEAR(s.DisplacedY[p] - s.SectionY[p], -(s.DisplacedY[n + 2 - p] - s.SectionY[n + 2 - p]), 3e-4) << p;
+        // Symmetric section at 0 deg: mirror points move by the same amount.
+        EXPECT_NEAR(s.DisplacedY[p] - s.SectionY[p], -(s.DisplacedY[n + 2 - p] - s.SectionY[n + 2 - p]), 1e-6) << p;
     }
     // Where the layer is solved, its edge lies beyond the displacement thickness.
     for (int p = 10; p <= 40; ++p)
@@ -101,7 +99,7 @@ TEST(BoundaryLayerDriver, SeparationIsWarnedWithTheSurfaceAndItsChordPosition) {
     const BlSurfaceSolution& up = s.Bl.Upper;
     EXPECT_LT(up.SolvedCount, up.StationCount / 2);
     ASSERT_GT(up.SeparationPoint, s.PointCount / 2);
-    EXPECT_NEAR(up.SeparationX, s.SectionX[up.SeparationPoint], 1e-6);
+    EXPECT_EQ(up.SeparationX, up.StationX[up.SolvedCount]);
     EXPECT_NE(r.warning.find(SeparationCaption(true, up.SeparationX)), std::string::npos) << r.warning;
     EXPECT_TRUE(SeparationCaption(true, 0.127).starts_with("Upper Surface Seperation at x= 0.13"));
     EXPECT_EQ(SeparationCaption(false, 0.5), "Lower Surface Seperation at x= 0.50");
@@ -109,32 +107,33 @@ TEST(BoundaryLayerDriver, SeparationIsWarnedWithTheSurfaceAndItsChordPosition) {
 
 TEST(BoundaryLayerDriver, NinetyPercentOfTheStationsDoesNotWarnOneLessDoes) {
     SharedState base = solvedSection("0");
-    // NACA 0012 at 0 deg, 120 points: 60 stations before the stagnation point, k2 = 59 after it.
-    const int k = base.StagPoint, k2 = 119 - base.StagPoint;
-    ASSERT_EQ(k, 60);
+    // NACA 0012 at 0 deg, 120 points: each surface has the stagnation point,
+    // its 60 panel midpoints and its trailing edge, 62 stations.
     {
         SharedState s = base;
-        FakeSolver f{{54, 0}};
+        FakeSolver f{{56, 56}};
         const CommandResult r = BoundaryLayer(s, solverOf(f));
         ASSERT_TRUE(r.ok);
-        EXPECT_EQ(r.warning, ""); // 54 / 60 = 0.9 exactly
+        ASSERT_EQ(s.Bl.Lower.StationCount, 62);
+        ASSERT_EQ(s.Bl.Upper.StationCount, 62);
+        EXPECT_EQ(r.warning, ""); // 56 / 62 > 0.9
     }
     {
         SharedState s = base;
-        FakeSolver f{{53, 54}};
+        FakeSolver f{{55, 56}};
         const CommandResult r = BoundaryLayer(s, solverOf(f));
         ASSERT_TRUE(r.ok);
-        // 53 / 60 warns for the lower surface at point k - 53 + 1; 54 / 59 > 0.9 does not warn above.
-        EXPECT_EQ(r.warning, SeparationCaption(false, s.SectionX[k - 53 + 1]));
-        EXPECT_EQ(s.Bl.Lower.SeparationPoint, k - 53 + 1);
+        // 55 / 62 < 0.9 warns for the lower surface at its 55th station, on the panel ending at point 7.
+        EXPECT_EQ(r.warning, SeparationCaption(false, s.Bl.Lower.StationX[55]));
+        EXPECT_EQ(s.Bl.Lower.SeparationPoint, 7);
         EXPECT_EQ(s.Bl.Upper.SeparationPoint, 0);
     }
     {
         SharedState s = base;
-        FakeSolver f{{0, 53}};
+        FakeSolver f{{0, 55}};
         const CommandResult r = BoundaryLayer(s, solverOf(f));
-        // 53 / 59 < 0.9: the upper point SolvedCount + CompCount - k2 - 1, in outline numbering one past it.
-        EXPECT_EQ(r.warning, SeparationCaption(true, s.SectionX[53 + 119 - k2 - 1 + 1]));
+        EXPECT_EQ(r.warning, SeparationCaption(true, s.Bl.Upper.StationX[55]));
+        EXPECT_EQ(s.Bl.Upper.SeparationPoint, 121 + 1 - 7); // the mirror point
     }
     EXPECT_FALSE(SeparationWarns(9, 10));
     EXPECT_TRUE(SeparationWarns(8, 10));
@@ -187,7 +186,8 @@ TEST(BoundaryLayerDriver, FaultsKeepThePreviousSolutionAndSayRedo) {
     s.BlPoints = cap::BlProfilePoints; // one point more than the profile arrays hold
     expectKept(BoundaryLayer(s, solverOf(good)), "BlPoints past the capacity");
     s.BlPoints = 32;
-    s.StagPoint = 0;
+    for (int i = 1; i <= s.PointCount; ++i)
+        s.SurfaceV[i] = 20000; // no speed at or below 10000: no stagnation point
     expectKept(BoundaryLayer(s, solverOf(good)), "no stagnation point");
     SharedState fresh;
     fresh.HaveSolution = false;
