@@ -15,6 +15,11 @@ namespace ribcraft {
 // failure nothing changes and the message is "Error Reading Airfoil Data".
 CommandResult ReadAirfoil(SharedState& s, const std::string& path);
 
+// Whether the section of the file read from path is the one solved and shown
+// (after ReadAirfoil and a redraw): false when the panel method refused it
+// and the previous section was put back.
+bool FileSectionTaken(const SharedState& s, const std::string& path);
+
 // The text the Save command writes for the current view.
 std::string AsciiFileText(const SharedState& s);
 // Writes the current view's data to ExportFileName (set to path first).

@@ -9,6 +9,7 @@
 
 #include "app/FileCommands.h"
 #include "app/PanelDriver.h"
+#include "app/Recompute.h"
 #include "app/ReportSource.h"
 #include "app/dialogs/DialogProtocol.h"
 #include "app/dialogs/FlapDialogModel.h"
@@ -20,6 +21,8 @@
 #include "plot/Redraw.h"
 #include "plot/Templates.h"
 #include "render/QtSurface.h"
+
+#include <QGuiApplication>
 
 namespace ribcraft {
 
@@ -119,9 +122,9 @@ CommandResult fail(const std::string& text) {
 
 } // namespace
 
-BatchRunner::BatchRunner(std::ostream& out) : m_out(out), m_surface(std::make_unique<ImageSurface>(1200, 800)) {
+BatchRunner::BatchRunner(std::ostream& out) : m_out(out) {
     m_state.resetToStartup();
-    redraw(); // the first redraw solves the default section
+    (void)redraw(); // the first redraw solves the default section
 }
 
 BatchRunner::~BatchRunner() = default;
@@ -134,9 +137,13 @@ std::vector<std::string> BatchRunner::settingNames() {
 }
 
 CommandResult BatchRunner::redraw() {
-    m_surface->SetBackColor(m_state.WhiteBackground ? QBColor(15) : QBColor(0));
-    m_surface->SetForeColor(m_state.WhiteBackground ? QBColor(0) : QBColor(15));
-    return RedrawView(m_state, *m_surface);
+    return RecomputeForRedraw(m_state);
+}
+
+CommandResult BatchRunner::needPictures() {
+    if (m_makeGui) m_makeGui();
+    if (!QGuiApplication::instance()) return fail("pictures need a GUI application object");
+    return {};
 }
 
 CommandResult BatchRunner::runLine(const std::string& line) {
@@ -189,8 +196,9 @@ CommandResult BatchRunner::command(const std::vector<std::string>& w) {
     if (verb == "read" && needs(1)) {
         if (CommandResult r = ReadAirfoil(m_state, w[1]); !r.ok) return r;
         // Nothing of a file that cannot be solved is kept (runLine restores the state).
-        if (CommandResult r = redraw(); !r.ok) return fail(std::string(AirfoilReadError));
-        return {};
+        const CommandResult r = redraw();
+        if (!FileSectionTaken(m_state, w[1])) return fail(std::string(AirfoilReadError));
+        return r;
     }
     if (verb == "points" && needs(1)) {
         if (!parseNumber(w[1], value)) return fail("points takes a number: " + w[1]);
@@ -231,15 +239,26 @@ CommandResult BatchRunner::command(const std::vector<std::string>& w) {
         m_state.PolarCount = 0;
         return redraw();
     }
-    if (verb == "save" && needs(1)) return AsciiFile(m_state, w[1]);
-    if (verb == "dxf" && needs(1)) return ExportDxf(m_state, w[1]);
+    if (verb == "save" && needs(1)) {
+        if (CommandResult r = redraw(); !r.ok) return r;
+        return AsciiFile(m_state, w[1]);
+    }
+    if (verb == "dxf" && needs(1)) {
+        if (CommandResult r = redraw(); !r.ok) return r;
+        return ExportDxf(m_state, w[1]);
+    }
     if (verb == "png" && (needs(1) || needs(3))) return pngCommand(w);
     if (verb == "templates" && (needs(5) || needs(6))) return templatesCommand(w);
     if (verb == "report" && needs(0)) {
+        // The report's boundary-layer column needs the detailed boundary layer of these inputs.
+        ResultNeeds report = NeedsOfView(m_state);
+        report.BoundaryLayer = true;
+        if (CommandResult r = BringUpToDate(m_state, report); !r.ok) return r;
         printReport();
         return {};
     }
     if (verb == "results" && needs(0)) {
+        if (CommandResult r = redraw(); !r.ok) return r;
         printResults();
         return {};
     }
@@ -286,6 +305,7 @@ CommandResult BatchRunner::templatesCommand(const std::vector<std::string>& w) {
         if (w[6] != "in" && w[6] != "cm") return fail("templates units are in or cm: " + w[6]);
         job.Centimetres = w[6] == "cm";
     }
+    if (CommandResult r = needPictures(); !r.ok) return r;
     PdfSurface pdf(QString::fromStdString(w[1]));
     CommandResult r = PrintTemplates(pdf, m_state, job);
     pdf.EndDoc();
@@ -301,6 +321,7 @@ CommandResult BatchRunner::pngCommand(const std::vector<std::string>& w) {
         width = int(a);
         height = int(b);
     }
+    if (CommandResult r = needPictures(); !r.ok) return r;
     ImageSurface picture(width, height);
     picture.SetBackColor(m_state.WhiteBackground ? QBColor(15) : QBColor(0));
     picture.SetForeColor(m_state.WhiteBackground ? QBColor(0) : QBColor(15));
