@@ -196,7 +196,7 @@ TEST_F(FlowViews, WindowKeepsXAndTheCentreOfY) {
 }
 
 TEST_F(FlowViews, NothingSolvedNothingDrawn) {
-    SharedState bare(SharedState::NoReset{});
+    SharedState bare;
     bare.VFlag = 5;
     FlowFieldView(s, bare);
     EXPECT_TRUE(s.lines().empty());
