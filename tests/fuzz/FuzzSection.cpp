@@ -52,7 +52,7 @@ bool sameSolution(const SharedState& a, const SharedState& b) {
 const SharedState& solvedStart() {
     static const SharedState start = [] {
         SharedState s;
-        s.Texts.AngleText = "4";
+        s.Texts.AngleText = std::string(1, '4'); // GCC 12 -O2 misreports the literal assignment here (-Wrestrict)
         require(ribcraft::PlainSolution(s).ok, "the start-up section solves");
         return s;
     }();
