@@ -130,8 +130,11 @@ void PanelSolver::extrapolateAtTrailingEdge(std::vector<double>& vt) const {
     const int n = m_panels;
     if (n < 6) return;
     auto along = [&](int a, int b) { return std::hypot(m_midX[a] - m_midX[b], m_midY[a] - m_midY[b]); };
-    vt[0] = vt[1] + (vt[1] - vt[2]) * along(0, 1) / along(1, 2);
-    vt[n - 1] = vt[n - 2] + (vt[n - 2] - vt[n - 3]) * along(n - 1, n - 2) / along(n - 2, n - 3);
+    // A steep fall towards the edge (a deflected flap) must not carry the
+    // speed through zero: the flow leaves the edge in the direction it had.
+    auto carry = [](double next, double step) { return (next + step) * next > 0.0 ? next + step : next; };
+    vt[0] = carry(vt[1], (vt[1] - vt[2]) * along(0, 1) / along(1, 2));
+    vt[n - 1] = carry(vt[n - 2], (vt[n - 2] - vt[n - 3]) * along(n - 1, n - 2) / along(n - 2, n - 3));
 }
 
 int PanelSolver::findStagnation(const std::vector<double>& vt) const {
