@@ -129,9 +129,13 @@ void PanelSolver::extrapolateAtTrailingEdge(std::vector<double>& vt) const {
     if (n < 6) return;
     auto along = [&](int a, int b) { return std::hypot(m_midX[a] - m_midX[b], m_midY[a] - m_midY[b]); };
     // A steep fall towards the edge (a deflected flap, a large angle) must not
-    // carry the speed through zero: the flow leaves the edge in the direction
-    // it had, so such a continuation stops at half the neighbour's speed.
-    auto carry = [](double next, double step) { return (next + step) * next > 0.0 ? next + step : 0.5 * next; };
+    // carry the speed through zero or down to the size of the stagnation
+    // point's: the flow leaves the edge in the direction it had, and the
+    // continuation stops at half the neighbour's speed.
+    auto carry = [](double next, double step) {
+        const double linear = next + step;
+        return linear * next > 0.0 && std::abs(linear) > 0.5 * std::abs(next) ? linear : 0.5 * next;
+    };
     vt[0] = carry(vt[1], (vt[1] - vt[2]) * along(0, 1) / along(1, 2));
     vt[n - 1] = carry(vt[n - 2], (vt[n - 2] - vt[n - 3]) * along(n - 1, n - 2) / along(n - 2, n - 3));
 }
