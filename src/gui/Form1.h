@@ -105,6 +105,7 @@ private:
     void showResults();
     void recolourLegend();
     void reportFailure(const CommandResult& r);
+    void reportWriteFailure(const CommandResult& r);
     void showHelpCall(int command, int data);
     template <typename Dialog> bool runDialog();
     // The shared file dialog: returns the chosen path, empty on Cancel.

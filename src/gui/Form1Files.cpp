@@ -63,7 +63,12 @@ void Form1::GeneralAirfoilsCommand() {
             // A file whose section cannot be solved is not kept.
             m_state = before;
             Command1_Click();
-            r = CommandResult::failure(std::string(AirfoilReadError));
+            r = CommandResult::failure(std::string(AirfoilReadError) + "\n" + m_lastRedraw.message);
+        } else if (!r.warning.empty() && m_showNotices) {
+            // A shape worth a look (a thick trailing edge, few points): read, but say so.
+            QApplication::restoreOverrideCursor();
+            QMessageBox::warning(this, windowTitle(), q(r.warning));
+            QApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
         }
     }
     if (!r.ok) {
@@ -81,14 +86,23 @@ void Form1::SaveCommand() {
     const QString path = fileDialog(true, m_saveTitle, 2);
     if (path.isEmpty()) return;
     WaitCursor wait;
-    if (const CommandResult r = AsciiFile(m_state, path.toStdString()); !r.ok) reportFailure(r);
+    if (const CommandResult r = AsciiFile(m_state, path.toStdString()); !r.ok) reportWriteFailure(r);
 }
 
 void Form1::DxfCommand() {
     const QString path = fileDialog(true, q(DxfDialogTitle(m_state.Texts.SectionName)), 1);
     if (path.isEmpty()) return;
     WaitCursor wait;
-    if (const CommandResult r = ExportDxf(m_state, path.toStdString()); !r.ok) reportFailure(r);
+    if (const CommandResult r = ExportDxf(m_state, path.toStdString()); !r.ok) reportWriteFailure(r);
+}
+
+// A file that could not be written is always said in a message box: the user expects a file.
+void Form1::reportWriteFailure(const CommandResult& r) {
+    reportFailure(r);
+    if (!m_showNotices) return;
+    QApplication::restoreOverrideCursor();
+    QMessageBox::critical(this, windowTitle(), m_lastMessage);
+    QApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
 }
 
 void Form1::PrinterSetupCommand() {
