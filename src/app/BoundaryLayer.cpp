@@ -164,17 +164,22 @@ CommandResult BoundaryLayer(SharedState& s, const BlSolver& solver) {
     for (size_t p = 1; p <= n + 1; ++p) {
         if (!std::isfinite(displaced[p]) || !std::isfinite(edge[p])) return CommandResult::failure(BlErrorMessage);
     }
+    const auto keptDisplaced = s.DisplacedY, keptEdge = s.EdgeY;
     for (size_t p = 1; p <= n + 1; ++p) {
         s.DisplacedY[p] = float(s.SectionY[p] + displaced[p]);
         s.EdgeY[p] = float(s.SectionY[p] + edge[p]);
     }
-
+    // The lift of the displaced contour; a contour the panel method refuses is a fault of the layer.
+    if (!newCLCm(s).ok()) {
+        s.DisplacedY = keptDisplaced;
+        s.EdgeY = keptEdge;
+        return CommandResult::failure(BlErrorMessage);
+    }
     next.Solved = true;
     s.Bl = std::move(next);
     s.CdCFD = cd;
     s.CompBlFlag = 0;
     s.DialogCancelled = 1;
-    newCLCm(s);
     s.Bl.ResultLine = BlResultLine(s.ClBl, s.CdCFD);
     CommandResult r;
     r.warning = warning;

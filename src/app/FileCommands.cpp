@@ -4,6 +4,7 @@
 #include <span>
 
 #include "app/PolarSweep.h"
+#include "app/Recompute.h"
 #include "extlib/airfoil/FileSection.h"
 #include "extlib/airfoil/NacaSection.h"
 #include "io/AirfoilReader.h"
@@ -22,7 +23,10 @@ std::span<const float> points(const Array1<float, cap::Outline>& a, int n) {
 } // namespace
 
 CommandResult ReadAirfoil(SharedState& s, const std::string& path) {
-    const AirfoilFileData file = ReadAirfoilFile(path);
+    return AcceptAirfoilFile(s, ReadAirfoilFile(path), path);
+}
+
+CommandResult AcceptAirfoilFile(SharedState& s, const AirfoilFileData& file, const std::string& path) {
     if (!file.ok) return CommandResult::failure(AirfoilReadMessage(file));
     const CommandResult refused =
         CommandResult::failure(std::string(AirfoilReadError) + "\nThe section cannot be built from these points.");
@@ -46,6 +50,7 @@ CommandResult ReadAirfoil(SharedState& s, const std::string& path) {
     s.NUpper = file.NUpper;
     s.NLower = file.NLower;
     s.Texts.SectionName = file.name;
+    s.FileSectionName = file.name;
     s.AirfoilFileName = path;
     s.RawAirfoilFlag = 1;
     s.NewFlag = 1;
@@ -55,6 +60,11 @@ CommandResult ReadAirfoil(SharedState& s, const std::string& path) {
     for (const std::string& w : file.warnings)
         read.warning += (read.warning.empty() ? "" : "\n") + w;
     return read;
+}
+
+bool FileSectionTaken(const SharedState& s, const std::string& path) {
+    return s.RawAirfoilFlag == 1 && s.AirfoilFileName == path && s.NewFlag == 0 &&
+           IsCurrent(s, s.Inputs.Stamps.Panel, PanelGroups);
 }
 
 std::string AsciiFileText(const SharedState& s) {

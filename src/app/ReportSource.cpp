@@ -1,6 +1,7 @@
 #include "app/ReportSource.h"
 
 #include "analysis/AeroCoefficients.h"
+#include "app/Recompute.h"
 
 namespace ribcraft {
 
@@ -24,6 +25,8 @@ ReportInputs ReportInputsFor(const SharedState& s) {
     // drag, the corrected one the drag of its boundary layer.
     in.CmC4P = QuarterChordMoment(s.ClPanel, s.CmLePanel, s.Alpha);
     in.CmC4B = QuarterChordMoment(s.ClBl, s.CmLeBl, s.Alpha, s.CdCFD);
+    // Only a boundary layer of the present inputs is reported.
+    in.HaveBl = s.Bl.Solved && IsCurrent(s, s.Inputs.Stamps.BoundaryLayer, BoundaryLayerGroups);
     return in;
 }
 

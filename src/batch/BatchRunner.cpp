@@ -1,5 +1,6 @@
 #include "batch/BatchRunner.h"
 
+#include <algorithm>
 #include <cmath>
 #include <istream>
 #include <map>
@@ -9,6 +10,7 @@
 
 #include "app/FileCommands.h"
 #include "app/PanelDriver.h"
+#include "app/Recompute.h"
 #include "app/ReportSource.h"
 #include "app/RibExport.h"
 #include "app/dialogs/DialogProtocol.h"
@@ -21,6 +23,8 @@
 #include "plot/Redraw.h"
 #include "plot/Templates.h"
 #include "render/QtSurface.h"
+
+#include <QGuiApplication>
 
 namespace ribcraft {
 
@@ -135,11 +139,32 @@ CommandResult fail(const std::string& text) {
     return CommandResult::failure(text);
 }
 
+// A command's result with a note put before its own warnings.
+CommandResult withWarning(CommandResult r, const std::string& note) {
+    if (!note.empty()) r.warning = note + (r.warning.empty() ? "" : "\n" + r.warning);
+    return r;
+}
+
+// A number for a message: the free form with a zero before a bare decimal point (0.5, -0.25).
+std::string numberText(double v) {
+    std::string t = FreeForm(v);
+    if (t.starts_with(".")) t.insert(0, "0");
+    if (t.starts_with("-.")) t.insert(1, "0");
+    return t;
+}
+
+// The note for a value the program pulled into its range ("" when it was in range).
+std::string pulledNote(const std::string& what, double asked, double low, double high) {
+    if (asked >= low && asked <= high) return {};
+    return what + " " + numberText(asked) + " is out of range (" + numberText(low) + " to " + numberText(high) +
+           "): " + numberText(std::clamp(asked, low, high)) + " is used";
+}
+
 } // namespace
 
-BatchRunner::BatchRunner(std::ostream& out) : m_out(out), m_surface(std::make_unique<ImageSurface>(1200, 800)) {
+BatchRunner::BatchRunner(std::ostream& out) : m_out(out) {
     m_state.resetToStartup();
-    redraw(); // the first redraw solves the default section
+    (void)redraw(); // the first redraw solves the default section
 }
 
 BatchRunner::~BatchRunner() = default;
@@ -152,9 +177,13 @@ std::vector<std::string> BatchRunner::settingNames() {
 }
 
 CommandResult BatchRunner::redraw() {
-    m_surface->SetBackColor(m_state.whiteBackground() ? QBColor(15) : QBColor(0));
-    m_surface->SetForeColor(m_state.whiteBackground() ? QBColor(0) : QBColor(15));
-    return RedrawView(m_state, *m_surface);
+    return RecomputeForRedraw(m_state);
+}
+
+CommandResult BatchRunner::needPictures() {
+    if (m_makeGui) m_makeGui();
+    if (!QGuiApplication::instance()) return fail("pictures need a GUI application object");
+    return {};
 }
 
 CommandResult BatchRunner::runLine(const std::string& line) {
@@ -213,7 +242,8 @@ CommandResult BatchRunner::command(const std::vector<std::string>& w) {
         if (!read.ok) return read;
         // Nothing of a file that cannot be solved is kept (runLine restores the state).
         CommandResult drawn = redraw();
-        if (!drawn.ok) return fail(std::string(AirfoilReadError) + "\n" + drawn.message);
+        if (!FileSectionTaken(m_state, w[1])) return fail(std::string(AirfoilReadError) + "\n" + drawn.message);
+        if (!drawn.ok) return drawn;
         if (!drawn.warning.empty()) read.warning += (read.warning.empty() ? "" : "\n") + drawn.warning;
         return read;
     }
@@ -223,7 +253,8 @@ CommandResult BatchRunner::command(const std::vector<std::string>& w) {
         options.setCountText(w[1]);
         options.ok();
         AfterOptionsAccepted(m_state);
-        return redraw();
+        return withWarning(redraw(),
+                           pulledNote("points", value, OptionsDialogModel::MinCount, OptionsDialogModel::MaxCount));
     }
     if (verb == "alpha" && needs(1)) {
         if (!parseNumber(w[1], value)) return fail("alpha takes a number of degrees: " + w[1]);
@@ -240,7 +271,11 @@ CommandResult BatchRunner::command(const std::vector<std::string>& w) {
         flap.deflectionTextChanged(w[2]);
         flap.ok();
         AfterFlapDialog(m_state, FlapPiMenu, true);
-        return redraw();
+        std::string note = pulledNote("flap length", value, FlapDialogModel::LengthMin, FlapDialogModel::LengthMax);
+        const std::string deflectionNote =
+            pulledNote("flap deflection", deflection, FlapDialogModel::DeflectionMin, FlapDialogModel::DeflectionMax);
+        if (!deflectionNote.empty()) note += (note.empty() ? "" : "\n") + deflectionNote;
+        return withWarning(redraw(), note);
     }
     if (verb == "re" && needs(1)) {
         if (!parseNumber(w[1], value) || value < 1e3 || value > 1e9)
@@ -256,8 +291,14 @@ CommandResult BatchRunner::command(const std::vector<std::string>& w) {
         m_state.PolarCount = 0;
         return redraw();
     }
-    if (verb == "save" && needs(1)) return AsciiFile(m_state, w[1]);
-    if (verb == "dxf" && needs(1)) return ExportDxf(m_state, w[1]);
+    if (verb == "save" && needs(1)) {
+        if (CommandResult r = redraw(); !r.ok) return r;
+        return AsciiFile(m_state, w[1]);
+    }
+    if (verb == "dxf" && needs(1)) {
+        if (CommandResult r = redraw(); !r.ok) return r;
+        return ExportDxf(m_state, w[1]);
+    }
     if (verb == "png" && (needs(1) || needs(3))) return pngCommand(w);
     if (verb == "templates" && args >= 5 && args <= 7) return templatesCommand(w);
     if (verb == "ribs" && args >= 5) {
@@ -267,10 +308,15 @@ CommandResult BatchRunner::command(const std::vector<std::string>& w) {
         return {};
     }
     if (verb == "report" && needs(0)) {
+        // The report's boundary-layer column needs the detailed boundary layer of these inputs.
+        ResultNeeds report = NeedsOfView(m_state);
+        report.BoundaryLayer = true;
+        if (CommandResult r = BringUpToDate(m_state, report); !r.ok) return r;
         printReport();
         return {};
     }
     if (verb == "results" && needs(0)) {
+        if (CommandResult r = redraw(); !r.ok) return r;
         printResults();
         return {};
     }
@@ -296,6 +342,14 @@ CommandResult BatchRunner::setCommand(const std::string& name, const std::string
     const Setting& s = it->second;
     if (value < s.low || value > s.high)
         return fail(name + " must lie between " + FreeForm(s.low) + " and " + FreeForm(s.high));
+    // The contour plot maps its window onto the picture: a window of no width or height has no picture.
+    const auto emptyWindow = [&](const char* low, const char* high, double SharedState::*lo, double SharedState::*hi) {
+        const double a = name == low ? value : m_state.*lo, b = name == high ? value : m_state.*hi;
+        return (name == low || name == high) && a == b;
+    };
+    if (emptyWindow("ContMinX", "ContMaxX", &SharedState::ContMinX, &SharedState::ContMaxX) ||
+        emptyWindow("ContMinY", "ContMaxY", &SharedState::ContMinY, &SharedState::ContMaxY))
+        return fail("the contour window would be empty: " + name + " " + text + " equals the other end");
     if (s.whole) {
         if (value != std::floor(value)) return fail(name + " takes a whole number");
         m_state.*s.whole = int(value);
@@ -322,6 +376,7 @@ CommandResult BatchRunner::templatesCommand(const std::vector<std::string>& w) {
         else
             return fail("templates takes in or cm and a page of letter, a4 or a3: " + w[i]);
     }
+    if (CommandResult r = needPictures(); !r.ok) return r;
     // The document is drawn in memory and replaces the file only when every page was printed.
     CommandResult printed;
     const Status saved = SavePdf(
@@ -345,6 +400,7 @@ CommandResult BatchRunner::pngCommand(const std::vector<std::string>& w) {
         width = int(a);
         height = int(b);
     }
+    if (CommandResult r = needPictures(); !r.ok) return r;
     ImageSurface picture(width, height);
     picture.SetBackColor(m_state.whiteBackground() ? QBColor(15) : QBColor(0));
     picture.SetForeColor(m_state.whiteBackground() ? QBColor(0) : QBColor(15));

@@ -4,18 +4,25 @@
 #include <cstdlib>
 #include <fstream>
 #include <iostream>
+#include <memory>
 
 #include "batch/BatchRunner.h"
 
 int main(int argc, char** argv) {
-    // Text metrics and pictures need a GUI application, but never a screen.
-    if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    QGuiApplication app(argc, argv);
     if (argc > 2) {
         std::cerr << "usage: ribcraft-batch [SCRIPT]\n";
         return 2;
     }
     ribcraft::BatchRunner runner(std::cout);
+    // Text metrics and pictures need a GUI application, but never a screen;
+    // it is made only when a command draws a picture or a PDF, so numeric
+    // scripts start no part of the GUI.
+    std::unique_ptr<QGuiApplication> app;
+    runner.setPictureSupport([&app, &argc, argv] {
+        if (app || QGuiApplication::instance()) return;
+        if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+        app = std::make_unique<QGuiApplication>(argc, argv);
+    });
     if (argc == 2) {
         std::ifstream script(argv[1]);
         if (!script) {

@@ -31,6 +31,7 @@ struct ReportInputs {
     double ClP = 0, CmP = 0;          // panel solution
     double ClB = 0, CmB = 0, CdB = 0; // corrected by the boundary layer
     double CmC4P = 0, CmC4B = 0;      // moment about the quarter chord of the two columns
+    bool HaveBl = true;               // false: no boundary layer for these inputs, its column shows "N/A"
 };
 
 struct ReportLine {

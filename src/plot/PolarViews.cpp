@@ -77,7 +77,9 @@ void stallMark(Surface& target, const PolarCurve& c, double x, double y, Rgb col
 }
 
 void drawPolarCurves(Surface& target, const SharedState& state, const StoredPolar& polar, int colour) {
-    const GraphContext context = GraphContext::FromState(state);
+    // The polar graphs keep a wide right margin for their legend.
+    GraphContext context = GraphContext::FromState(state);
+    context.ScaleGraph = 1;
     for (const PolarCurve& c : curvesOf(state.PolarView, state.MaxCdSetting)) {
         const std::vector<double> x = column(polar, c.xColumn), y = column(polar, c.yColumn);
         DrawGridGraph(target, x, y, polar.PolarPoints(), colour, 1, c.lineStyle, c.xmin, c.xmax, c.ymin, c.ymax, c.nx,
@@ -138,7 +140,7 @@ void drawLegend(Surface& target, const std::vector<const StoredPolar*>& polars, 
     printAt(target, atName, markY - lineHeight / 2, PolarStallLegend, target.ForeColor());
 }
 
-void drawPolars(Surface& target, SharedState& state) {
+void drawPolars(Surface& target, const SharedState& state) {
     const bool black = target.BackColor() == QBColor(0);
     int colour = black ? 8 : 0;
     std::vector<const StoredPolar*> drawn;
@@ -161,18 +163,12 @@ std::string PolarModelLegend(int flowSeperationModel) {
     return flowSeperationModel == 1 ? "Employ Simple Flow Seperation Model" : "No Flow Seperation Model";
 }
 
-CommandResult PolarView(Surface& target, SharedState& state) {
-    SetPlotTitle(state);
+void PolarView(Surface& target, const SharedState& state) {
     target.Cls();
-    const PolarOutcome outcome = Polar(state);
-    if (!outcome.result.ok) {
-        state.ScaleGraph = 0;
-        return outcome.result;
-    }
-    state.ScaleGraph = 1;
+    // The stored polars are shown with the current section's, when it has any points.
+    const int current = FindPolar(state, CurrentPolarKey(state));
+    if (current == 0 || ActivePolars(state)[size_t(current - 1)].PolarData.empty()) return;
     drawPolars(target, state);
-    state.ScaleGraph = 0;
-    return outcome.result;
 }
 
 } // namespace ribcraft
