@@ -44,7 +44,6 @@ struct StoredPolar {
     // stall flag), so the lift of that row is beyond what the method predicts.
     std::vector<bool> Stalled = {};
     bool stalled(size_t row) const { return row < Stalled.size() && Stalled[row]; }
-    int SeparationModel = 0; // FlowSeperationModel of the sweep
     int PolarPoints() const { return static_cast<int>(PolarData.size()); }
 };
 

@@ -175,7 +175,6 @@ PolarOutcome Polar(SharedState& s) {
     }
     store.push_back({key, {}});
     store.back().PolarData.reserve(PolarStore::SweepSize);
-    store.back().SeparationModel = s.FlowSeperationModel;
     s.PolarCount = int(store.size());
     out.polar = s.PolarCount;
     out.computed = true;

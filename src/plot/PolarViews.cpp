@@ -132,7 +132,7 @@ void drawLegend(Surface& target, const std::vector<const StoredPolar*>& polars, 
     double y = ymax + double(polars.size() + 1) * lineHeight;
     for (int model : {0, 1})
         if (std::any_of(polars.begin(), polars.end(),
-                        [&](const StoredPolar* p) { return p->SeparationModel == model; }))
+                        [&](const StoredPolar* p) { return p->Key.FlowSeperationModel == model; }))
             printAt(target, x0, y += lineHeight, PolarModelLegend(model), target.ForeColor());
     const double markY = y + lineHeight * 1.5;
     const double dy = (curve.ymax - curve.ymin) / 60;
