@@ -136,7 +136,8 @@ void ExpectSameView(const SharedState& a, const SharedState& b, const std::strin
     const int n = a.PointCount;
     ASSERT_EQ(n, b.PointCount) << story;
     EXPECT_TRUE(SameFloats(a.SectionX, b.SectionX, 1, n + 1) && SameFloats(a.SectionY, b.SectionY, 1, n + 1) &&
-                SameFloats(a.SurfaceCp, b.SurfaceCp, 1, n + 1) && SameFloats(a.SurfaceV, b.SurfaceV, 1, n + 1))
+                SameFloats(a.DistX, b.DistX, 1, n + 1) && SameFloats(a.SurfaceCp, b.SurfaceCp, 1, n + 1) &&
+                SameFloats(a.SurfaceV, b.SurfaceV, 1, n + 1))
         << story;
     EXPECT_EQ(a.StagPoint, b.StagPoint) << story;
     EXPECT_TRUE(std::memcmp(a.A, b.A, sizeof a.A) == 0) << story;
@@ -170,6 +171,30 @@ void ExpectSameView(const SharedState& a, const SharedState& b, const std::strin
         if (pa != 0) {
             EXPECT_EQ(ActivePolars(a)[size_t(pa - 1)].PolarData, ActivePolars(b)[size_t(pb - 1)].PolarData) << story;
         }
+    }
+}
+
+// ---- one regression test for each way results used to lag behind their inputs
+
+// The boundary layer solves the displaced contour with the panel method as
+// well; the plain solution's panel stations, which the Cp export lists, are
+// those of the plain outline whatever was solved after it.
+TEST(ShownResults, StationsOfThePlainSolutionOutliveTheBoundaryLayer) {
+    for (const int flapDeflection : {0, -5}) {
+        Inputs in;
+        in.points = 20;
+        in.flapSet = true, in.flapLength = 30, in.flapDeflection = flapDeflection;
+        in.vflag = 2;
+        SharedState s = Fresh(in);
+        const std::string plainExport = AsciiFileText(s);
+        const auto plainStations = s.DistX;
+        s.VFlag = 7, s.BlDisplayOpt = 1;
+        ASSERT_TRUE(RecomputeForRedraw(s).ok);
+        ASSERT_TRUE(s.Bl.Solved);
+        s.VFlag = 2;
+        RecomputeForRedraw(s);
+        EXPECT_TRUE(SameFloats(s.DistX, plainStations, 1, s.PointCount + 1)) << "flap " << flapDeflection;
+        EXPECT_EQ(AsciiFileText(s), plainExport) << "flap " << flapDeflection;
     }
 }
 
