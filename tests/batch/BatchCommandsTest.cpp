@@ -192,13 +192,16 @@ TEST_F(BatchTest, RefusedCommandsKeepTheState) {
 }
 
 TEST_F(BatchTest, BoundaryLayerFailureKeepsThePreviousSolution) {
-    // At 89 degrees the panel solution succeeds but the boundary layer of the
-    // symmetric section breaks down; the angle, the outline, the surface
-    // solution and every text stay those of the last good command.
+    // The panel solution at 8 degrees succeeds but the boundary layer cannot
+    // run on a Reynolds number of 0 (which no command accepts, so it is put
+    // into the state directly); the angle, the outline, the surface solution
+    // and every text stay those of the last good command.
     Run({"alpha 3"});
     const std::string results = ResultsText();
     const SharedState before = runner.state();
-    const CommandResult r = runner.runLine("alpha 89");
+    runner.state().re = 0;
+    const CommandResult r = runner.runLine("alpha 8");
+    runner.state().re = before.re;
     ASSERT_FALSE(r.ok);
     EXPECT_EQ(r.message, "Redo your Boundary Layer Computation: An error occured in the BL Subroutine");
     EXPECT_EQ(ResultsText(), results);
