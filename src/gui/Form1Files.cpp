@@ -3,10 +3,13 @@
 // share one remembered path, as they share one dialog in the window.
 
 #include <QApplication>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QPageSetupDialog>
 #include <QPrinter>
+#include <QStatusBar>
 
 #include "app/FileCommands.h"
 #include "gui/Form1.h"
@@ -55,6 +58,10 @@ void Form1::GeneralAirfoilsCommand() {
         return;
     }
     WaitCursor wait;
+    rememberFile(path, readAirfoilFile(path));
+}
+
+bool Form1::readAirfoilFile(const QString& path) {
     const SharedState before = m_state;
     CommandResult r = ReadAirfoil(m_state, path.toStdString());
     if (r.ok) {
@@ -69,26 +76,55 @@ void Form1::GeneralAirfoilsCommand() {
     if (!r.ok) {
         m_state.DialogCancelled = 1;
         m_lastMessage = q(r.message);
-        QApplication::restoreOverrideCursor();
-        QMessageBox::critical(this, windowTitle(), m_lastMessage);
-        QApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
+        if (m_showNotices) {
+            QApplication::restoreOverrideCursor();
+            QMessageBox::critical(this, windowTitle(), m_lastMessage);
+            QApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
+        }
     }
+    return r.ok;
 }
 
 void Form1::SaveCommand() {
     HideTip();
-    if (const auto title = SaveDialogTitle(m_state.VFlag, m_state.Texts.SectionName)) m_saveTitle = q(*title);
+    const auto title = SaveDialogTitle(m_state.VFlag, m_state.Texts.SectionName);
+    if (!title) {
+        // The stream-line and pressure pictures have no data behind them to write as text.
+        notify(QStringLiteral("This view has no data to save as text. Use \"Export View...\" to save its picture."));
+        return;
+    }
+    m_saveTitle = q(*title);
     const QString path = fileDialog(true, m_saveTitle, 2);
     if (path.isEmpty()) return;
     WaitCursor wait;
-    if (const CommandResult r = AsciiFile(m_state, path.toStdString()); !r.ok) reportFailure(r);
+    if (const CommandResult r = AsciiFile(m_state, path.toStdString()); !r.ok)
+        reportFailure(r);
+    else
+        statusBar()->showMessage(QStringLiteral("Saved ") + path, 10000);
 }
 
 void Form1::DxfCommand() {
+    proposeFile(q(SuggestedFileName(m_state.Texts.SectionName, ".dxf")));
     const QString path = fileDialog(true, q(DxfDialogTitle(m_state.Texts.SectionName)), 1);
     if (path.isEmpty()) return;
     WaitCursor wait;
-    if (const CommandResult r = ExportDxf(m_state, path.toStdString()); !r.ok) reportFailure(r);
+    if (const CommandResult r = ExportDxf(m_state, path.toStdString()); !r.ok)
+        reportFailure(r);
+    else
+        statusBar()->showMessage(QStringLiteral("Saved ") + path, 10000);
+}
+
+void Form1::proposeFile(const QString& fileName) {
+    // Same folder as the last file of the dialog, the proposed name.
+    const QFileInfo last(m_dialogPath);
+    const QString folder = m_dialogPath.isEmpty() ? QDir::currentPath() : last.absolutePath();
+    m_dialogPath = QDir(folder).filePath(fileName);
+}
+
+void Form1::notify(const QString& message) {
+    m_lastMessage = message;
+    statusBar()->showMessage(message, 10000);
+    if (m_showNotices) QMessageBox::information(this, windowTitle(), message);
 }
 
 void Form1::PrinterSetupCommand() {

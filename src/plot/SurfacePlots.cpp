@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "io/AsciiExport.h"
 #include "io/NumberFormat.h"
 #include "plot/GraphFrame.h"
 #include "plot/ReportView.h"
@@ -78,11 +79,8 @@ void DrawFourierListing(Surface& target, SharedState& st) {
         target.SetCurrentX(target.ScaleLeft());
         target.Print(text);
     };
-    line("   FOURIER COEFFICIENTS FOR");
-    line("   THIN AIRFOIL COMPUTATIONS");
-    line("");
-    for (int k = 0; k <= 8; ++k)
-        line("   A" + std::to_string(k) + " = " + FormatNumber(st.A[k], "#0.000000"));
+    for (const std::string& text : FourierListingLines(std::span<const float, 9>(st.A, 9)))
+        line(text);
     SetPlotTitle(st);
 }
 
