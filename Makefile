@@ -24,7 +24,9 @@ test: build
 bench: build
 	for b in $(BUILD)/bench/bench_*; do [ -x "$$b" ] && "$$b"; done
 
+# Any sanitizer report fails the test that meets it (no recovery, halt on the first error).
 asan:
+	ASAN_OPTIONS=halt_on_error=1:detect_leaks=1 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
 	LSAN_OPTIONS=suppressions=$(CURDIR)/scripts/lsan.supp $(MAKE) test BUILD=build-asan CMAKE_FLAGS="-DRIBCRAFT_SANITIZE=ON -DRIBCRAFT_BENCH=OFF -DCMAKE_BUILD_TYPE=Debug"
 
 format:

@@ -1,5 +1,5 @@
 // One polar sweep of 21 angles at the default 120 points (two panel solutions
-// and four boundary-layer marches per angle), and the drawing of stored
+// and two integral boundary-layer marches, one per surface, per angle), and the drawing of stored
 // polars. The sweep runs when a polar view is first asked for; it should stay
 // well under a second.
 #include <benchmark/benchmark.h>

@@ -24,8 +24,10 @@ std::span<const float> points(const Array1<float, cap::Outline>& a, int n) {
 
 CommandResult ReadAirfoil(SharedState& s, const std::string& path) {
     const AirfoilFileData file = ReadAirfoilFile(path);
-    const CommandResult refused = CommandResult::failure(std::string(AirfoilReadError));
-    if (!file.ok || file.NUpper > cap::RawList || file.NLower > cap::RawList) return refused;
+    if (!file.ok) return CommandResult::failure(AirfoilReadMessage(file));
+    const CommandResult refused =
+        CommandResult::failure(std::string(AirfoilReadError) + "\nThe section cannot be built from these points.");
+    if (file.NUpper > cap::RawList || file.NLower > cap::RawList) return refused;
 
     Array1<float, cap::RawList> xu{}, yu{}, xl{}, yl{};
     for (int i = 1; i <= file.NUpper; ++i) {
@@ -50,7 +52,10 @@ CommandResult ReadAirfoil(SharedState& s, const std::string& path) {
     s.NewFlag = 1;
     s.DialogCancelled = 0;
     s.NewGrid = 1;
-    return {};
+    CommandResult read;
+    for (const std::string& w : file.warnings)
+        read.warning += (read.warning.empty() ? "" : "\n") + w;
+    return read;
 }
 
 std::string AsciiFileText(const SharedState& s) {
@@ -114,7 +119,7 @@ std::string AsciiFileText(const SharedState& s) {
 
 CommandResult AsciiFile(SharedState& s, const std::string& path) {
     s.ExportFileName = path;
-    if (!WriteTextFile(path, AsciiFileText(s))) return CommandResult::failure("Cannot write the file " + path);
+    if (Status st = WriteTextFile(path, AsciiFileText(s)); !st) return CommandResult::failure(st.message());
     return {};
 }
 
@@ -131,8 +136,8 @@ std::string SuggestedFileName(std::string_view sectionName, std::string_view ext
 }
 
 CommandResult ExportDxf(const SharedState& s, const std::string& path) {
-    if (!WriteDxfFile(path, points(s.SectionX, s.PointCount), points(s.SectionY, s.PointCount)))
-        return CommandResult::failure("Cannot write the file " + path);
+    if (Status st = WriteDxfFile(path, points(s.SectionX, s.PointCount), points(s.SectionY, s.PointCount)); !st)
+        return CommandResult::failure(st.message());
     return {};
 }
 

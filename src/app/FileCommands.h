@@ -12,8 +12,10 @@
 namespace ribcraft {
 
 // Reads a coordinate file. On success the name line, the raw lists and the
-// flags of a new file section are in the state (the caller redraws); on any
-// failure nothing changes and the message is "Error Reading Airfoil Data".
+// flags of a new file section are in the state (the caller redraws), and the
+// warning holds the reader's notes on the shape, one per line; on any failure
+// nothing changes and the message is "Error Reading Airfoil Data" with the
+// reason on a second line.
 CommandResult ReadAirfoil(SharedState& s, const std::string& path);
 
 // The text the Save command writes for the current view.

@@ -25,12 +25,29 @@ namespace ribcraft {
 
 namespace {
 
-std::vector<std::string> splitWords(const std::string& line) {
-    std::istringstream in(line);
-    std::vector<std::string> words;
-    for (std::string w; in >> w;)
-        words.push_back(w);
-    return words;
+// Words separated by blanks; a word in double quotes may hold blanks and '#' ("my wing.pdf").
+// '#' outside quotes starts a comment. False for a quote that is never closed.
+bool splitWords(const std::string& line, std::vector<std::string>& words) {
+    words.clear();
+    size_t i = 0;
+    while (i < line.size()) {
+        const char c = line[i];
+        if (c == ' ' || c == '\t' || c == '\r') {
+            ++i;
+        } else if (c == '#') {
+            break;
+        } else if (c == '"') {
+            const size_t close = line.find('"', i + 1);
+            if (close == std::string::npos) return false;
+            words.push_back(line.substr(i + 1, close - i - 1));
+            i = close + 1;
+        } else {
+            const size_t end = line.find_first_of(" \t\r#\"", i);
+            words.push_back(line.substr(i, end == std::string::npos ? std::string::npos : end - i));
+            i = end == std::string::npos ? line.size() : end;
+        }
+    }
+    return true;
 }
 
 // A whole-text number: "1e6", "-2.5"; nothing else on the word.
@@ -140,8 +157,8 @@ CommandResult BatchRunner::redraw() {
 }
 
 CommandResult BatchRunner::runLine(const std::string& line) {
-    const std::string code = line.substr(0, line.find('#'));
-    const std::vector<std::string> words = splitWords(code);
+    std::vector<std::string> words;
+    if (!splitWords(line, words)) return fail("a quoted name has no closing quote");
     if (words.empty()) return {};
     // A command that cannot run leaves nothing behind: a redraw that fails
     // half-way (a boundary layer that breaks down at a steep angle) would
@@ -162,7 +179,10 @@ int BatchRunner::runScript(std::istream& in, std::ostream& err) {
             err << "line " << number << ": " << r.message << '\n';
             return 1;
         }
-        if (!r.warning.empty()) err << "line " << number << ": warning: " << r.warning << '\n';
+        // One "warning:" line for each line of the warning text.
+        std::istringstream warnings(r.warning);
+        for (std::string w; std::getline(warnings, w);)
+            err << "line " << number << ": warning: " << w << '\n';
     }
     return 0;
 }
@@ -187,10 +207,13 @@ CommandResult BatchRunner::command(const std::vector<std::string>& w) {
         return redraw();
     }
     if (verb == "read" && needs(1)) {
-        if (CommandResult r = ReadAirfoil(m_state, w[1]); !r.ok) return r;
+        CommandResult read = ReadAirfoil(m_state, w[1]);
+        if (!read.ok) return read;
         // Nothing of a file that cannot be solved is kept (runLine restores the state).
-        if (CommandResult r = redraw(); !r.ok) return fail(std::string(AirfoilReadError));
-        return {};
+        CommandResult drawn = redraw();
+        if (!drawn.ok) return fail(std::string(AirfoilReadError) + "\n" + drawn.message);
+        if (!drawn.warning.empty()) read.warning += (read.warning.empty() ? "" : "\n") + drawn.warning;
+        return read;
     }
     if (verb == "points" && needs(1)) {
         if (!parseNumber(w[1], value)) return fail("points takes a number: " + w[1]);
@@ -286,10 +309,15 @@ CommandResult BatchRunner::templatesCommand(const std::vector<std::string>& w) {
         if (w[6] != "in" && w[6] != "cm") return fail("templates units are in or cm: " + w[6]);
         job.Centimetres = w[6] == "cm";
     }
-    PdfSurface pdf(QString::fromStdString(w[1]));
-    CommandResult r = PrintTemplates(pdf, m_state, job);
-    pdf.EndDoc();
-    return r;
+    // The document is drawn in memory and replaces the file only when every page was printed.
+    CommandResult printed;
+    const Status saved = SavePdf(w[1], [&](PdfSurface& pdf) {
+        printed = PrintTemplates(pdf, m_state, job);
+        return printed.ok ? Status::Ok() : Status::Error(ErrorKind::InvalidInput, printed.message);
+    });
+    if (!printed.ok) return printed;
+    if (!saved) return fail(saved.message());
+    return printed;
 }
 
 CommandResult BatchRunner::pngCommand(const std::vector<std::string>& w) {
@@ -306,7 +334,7 @@ CommandResult BatchRunner::pngCommand(const std::vector<std::string>& w) {
     picture.SetForeColor(m_state.WhiteBackground ? QBColor(0) : QBColor(15));
     const CommandResult r = RedrawView(m_state, picture);
     if (!r.ok) return r;
-    if (!picture.SavePng(w[1])) return fail("cannot write " + w[1]);
+    if (Status st = picture.SavePng(w[1]); !st) return fail(st.message());
     return {};
 }
 

@@ -18,6 +18,7 @@
 //                          print the wing-rib templates into a PDF file (Letter pages)
 //   report                 the report's lines to the output
 //   results                the result panel, one "key = text" line each
+// A file name with blanks is written in double quotes: save "my wing.txt".
 // A warning (such as boundary-layer separation) is reported as "line N: warning: ..." and the script
 // goes on. '#' starts a comment. The first command that cannot run stops the script
 // with "line N: ..." and exit status 1.

@@ -126,6 +126,7 @@ private:
     void showResults();
     void recolourLegend();
     void reportFailure(const CommandResult& r);
+    void reportWriteFailure(const CommandResult& r);
     // A message for the user: status bar, and a box unless notices are off.
     void notify(const QString& message);
     // Makes the shared file dialog propose fileName in the folder it last used.

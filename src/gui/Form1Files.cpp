@@ -70,7 +70,12 @@ bool Form1::readAirfoilFile(const QString& path) {
             // A file whose section cannot be solved is not kept.
             m_state = before;
             Command1_Click();
-            r = CommandResult::failure(std::string(AirfoilReadError));
+            r = CommandResult::failure(std::string(AirfoilReadError) + "\n" + m_lastRedraw.message);
+        } else if (!r.warning.empty() && m_showNotices) {
+            // A shape worth a look (a thick trailing edge, few points): read, but say so.
+            QApplication::restoreOverrideCursor();
+            QMessageBox::warning(this, windowTitle(), q(r.warning));
+            QApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
         }
     }
     if (!r.ok) {
@@ -98,7 +103,7 @@ void Form1::SaveCommand() {
     if (path.isEmpty()) return;
     WaitCursor wait;
     if (const CommandResult r = AsciiFile(m_state, path.toStdString()); !r.ok)
-        reportFailure(r);
+        reportWriteFailure(r);
     else
         statusBar()->showMessage(QStringLiteral("Saved ") + path, 10000);
 }
@@ -109,9 +114,18 @@ void Form1::DxfCommand() {
     if (path.isEmpty()) return;
     WaitCursor wait;
     if (const CommandResult r = ExportDxf(m_state, path.toStdString()); !r.ok)
-        reportFailure(r);
+        reportWriteFailure(r);
     else
         statusBar()->showMessage(QStringLiteral("Saved ") + path, 10000);
+}
+
+// A file that could not be written is always said in a message box: the user expects a file.
+void Form1::reportWriteFailure(const CommandResult& r) {
+    reportFailure(r);
+    if (!m_showNotices) return;
+    QApplication::restoreOverrideCursor();
+    QMessageBox::critical(this, windowTitle(), m_lastMessage);
+    QApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
 }
 
 void Form1::proposeFile(const QString& fileName) {

@@ -1,6 +1,5 @@
 #include "gui/Form3.h"
 
-#include <QFile>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -109,12 +108,13 @@ void Form3::showModel() {
 
 CommandResult Form3::printToPdf(const QString& path) {
     const WaitCursor wait;
+    // Drawn in memory: a refused job or a failed write leaves any existing file as it was.
     CommandResult result;
-    {
-        PdfSurface surface(path);
+    const Status saved = SavePdf(path.toStdString(), [&](PdfSurface& surface) {
         result = PrintTemplates(surface, m_state, m_model->job());
-    }
-    if (!result.ok) QFile::remove(path); // a refused job leaves no empty file behind
+        return result.ok ? Status::Ok() : Status::Error(ErrorKind::InvalidInput, result.message);
+    });
+    if (result.ok && !saved) return CommandResult::failure(saved.message());
     return result;
 }
 

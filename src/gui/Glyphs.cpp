@@ -1,7 +1,6 @@
 #include "gui/Glyphs.h"
 
-#include <cmath>
-#include <numbers>
+#include "gui/SectionPath.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -11,24 +10,11 @@ namespace ribcraft {
 
 namespace {
 
-// A thin symmetric section outline in a w x h box (0012-like thickness law).
+// A symmetric section outline of thickness t (fraction of chord), leading edge at (x0, y0), chord w.
 QPainterPath sectionPath(double x0, double y0, double w, double t) {
-    QPainterPath p;
-    const int n = 16;
-    auto yt = [t](double x) {
-        return 5 * t *
-               (0.2969 * std::sqrt(x) - 0.126 * x - 0.3516 * x * x + 0.2843 * x * x * x - 0.1036 * x * x * x * x);
-    };
-    p.moveTo(x0 + w, y0);
-    for (int i = n; i >= 0; --i) {
-        double x = 0.5 * (1 - std::cos(std::numbers::pi * i / n));
-        p.lineTo(x0 + w * x, y0 - w * yt(x));
-    }
-    for (int i = 1; i <= n; ++i) {
-        double x = 0.5 * (1 - std::cos(std::numbers::pi * i / n));
-        p.lineTo(x0 + w * x, y0 + w * yt(x));
-    }
-    return p;
+    airfoil::NacaSection symmetric;
+    symmetric.thickness = t;
+    return SectionPath(symmetric, QPointF(x0, y0), w, 16);
 }
 
 void drawGlyph(QPainter& p, ToolGlyph g, int s) {

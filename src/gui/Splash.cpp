@@ -1,5 +1,7 @@
 #include "gui/Splash.h"
 
+#include "gui/SectionPath.h"
+
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QGuiApplication>
@@ -43,39 +45,6 @@ SplashPicture::SplashPicture(QWidget* parent) : QWidget(parent) {
     drawPicture(p, QRectF(QPointF(0, 0), QSizeF(sizeHint())));
 }
 
-namespace {
-
-// Half thickness of a 12 % symmetric section at chord station x (0..1).
-double halfThickness(double x) {
-    return 0.6 * (0.2969 * std::sqrt(x) - 0.1260 * x - 0.3516 * x * x + 0.2843 * x * x * x - 0.1036 * x * x * x * x);
-}
-
-// Mean line of a 4 % cambered section with its highest point at 40 % chord.
-double camber(double x) {
-    constexpr double m = 0.04, p = 0.4;
-    return x < p ? m / (p * p) * (2 * p * x - x * x) : m / ((1 - p) * (1 - p)) * (1 - 2 * p + 2 * p * x - x * x);
-}
-
-QPainterPath sectionPath(const QRectF& box) {
-    auto point = [&](double x, double y) {
-        return QPointF(box.left() + x * box.width(), box.center().y() - y * box.width());
-    };
-    QPainterPath path(point(1, camber(1)));
-    constexpr int steps = 80;
-    for (int i = steps; i >= 0; --i) { // upper surface, trailing edge to leading edge
-        const double x = 0.5 * (1 - std::cos(std::numbers::pi * i / steps));
-        path.lineTo(point(x, camber(x) + halfThickness(x)));
-    }
-    for (int i = 1; i <= steps; ++i) { // lower surface back to the trailing edge
-        const double x = 0.5 * (1 - std::cos(std::numbers::pi * i / steps));
-        path.lineTo(point(x, camber(x) - halfThickness(x)));
-    }
-    path.closeSubpath();
-    return path;
-}
-
-} // namespace
-
 void SplashPicture::paintEvent(QPaintEvent*) {
     QPainter p(this);
     if (size() == m_picture.size())
@@ -111,7 +80,7 @@ void SplashPicture::drawPicture(QPainter& p, const QRectF& area) {
     }
     p.setPen(QPen(QColor(30, 30, 30), 1.5));
     p.setBrush(QColor(235, 235, 240));
-    p.drawPath(sectionPath(box));
+    p.drawPath(SectionPath(*airfoil::DecodeNacaSection(4412), QPointF(box.left(), box.center().y()), box.width(), 80));
 
     p.setPen(Qt::white);
     QFont font = p.font();

@@ -20,13 +20,23 @@
 //     of smallest x; both surfaces are returned from the leading edge to the trailing edge and
 //     share the leading-edge point.
 //
-// A file is refused (ok = false, message "Error Reading Airfoil Data") when it cannot be
-// opened, is larger than 1 MiB, a count is outside 2..200, a list is cut short, a field where
-// a number belongs is not a number, a value is not finite or its magnitude exceeds 1000, a
-// surface has all x equal, or a surface does not run from one end of its x range to the other
-// (its first and last points must be its smallest and largest x, in either order for the
-// Counted layout, from the leading edge for the other two). Nothing of a refused file is
-// returned, so the caller keeps its previous section.
+// Every list is then put from the leading edge to the trailing edge (a list written from the
+// trailing edge is turned round, in any layout), and the list lying below the other becomes the
+// lower surface (a Selig loop written the other way round, or a Counted file with the lower
+// list first, reads as the same section as the usual order).
+//
+// A file is refused (ok = false, message "Error Reading Airfoil Data", the reason in detail)
+// when it cannot be opened, is larger than 1 MiB, a count is outside 2..200, a list is cut
+// short, a field where a number belongs is not a number, a Counted file has more numbers after
+// the lower list than its count says, a value is not finite or its magnitude exceeds 1000, a
+// surface has all x equal, a surface does not run from one end of its x range to the other or
+// turns back in x on the way, or the points cannot be a section: the surfaces end more than a
+// tenth of the chord apart in x, they cross, a surface has a spike (a point that goes out and
+// straight back), or the trailing edge is open by more than a quarter of the chord. Nothing of
+// a refused file is returned, so the caller keeps its previous section.
+//
+// Shapes a real file may have are read with a warning: a trailing edge thicker than 2% of the
+// chord, fewer than 10 points on a surface, text after the lower list of a Counted file.
 
 #include <string>
 #include <string_view>
@@ -38,8 +48,9 @@ enum class AirfoilFileLayout { Counted, Lednicer, Selig };
 
 struct AirfoilFileData {
     bool ok = false;
-    std::string message; // "Error Reading Airfoil Data" when !ok
-    std::string detail;  // why the file was refused (for logs and tests; not shown to the user)
+    std::string message;               // "Error Reading Airfoil Data" when !ok
+    std::string detail;                // why the file was refused, one sentence for the user
+    std::vector<std::string> warnings; // shapes read as they are but worth a look
     AirfoilFileLayout layout = AirfoilFileLayout::Counted;
     std::string name; // the first line without its line end
     int NUpper = 0;
@@ -50,6 +61,9 @@ struct AirfoilFileData {
 };
 
 inline constexpr std::string_view AirfoilReadError = "Error Reading Airfoil Data";
+
+// The message of a refused file: "Error Reading Airfoil Data", then the reason on a line of its own.
+std::string AirfoilReadMessage(const AirfoilFileData& refused);
 inline constexpr int MaxAirfoilFileBytes = 1 << 20;
 inline constexpr double MaxAirfoilCoordinate = 1000.0;
 

@@ -1,9 +1,9 @@
 #include "io/AsciiExport.h"
 
 #include <algorithm>
-#include <fstream>
 
 #include "extlib/Capacities.h"
+#include "io/AtomicFile.h"
 #include "io/NumberFormat.h"
 
 namespace ribcraft {
@@ -36,12 +36,8 @@ std::string JoinCrLf(const std::vector<std::string>& lines) {
     return text;
 }
 
-bool WriteTextFile(const std::string& path, std::string_view text) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    if (!out) return false;
-    out.write(text.data(), static_cast<std::streamsize>(text.size()));
-    out.close();
-    return !out.fail();
+Status WriteTextFile(const std::string& path, std::string_view text) {
+    return WriteFileAtomically(path, text);
 }
 
 std::vector<std::string> CoordinateLines(std::string_view sectionName, std::span<const float> x,

@@ -12,13 +12,15 @@
 #include <string_view>
 #include <vector>
 
+#include "base/Status.h"
+
 namespace ribcraft {
 
 // Joins lines, each followed by CR LF.
 std::string JoinCrLf(const std::vector<std::string>& lines);
 
-// Writes (replacing) a file byte for byte. False when it cannot be written.
-bool WriteTextFile(const std::string& path, std::string_view text);
+// Writes (replacing) a file byte for byte, whole or not at all.
+Status WriteTextFile(const std::string& path, std::string_view text);
 
 // View 1: the outline (index 1 at the trailing edge, lower surface, leading edge, upper surface),
 // written as an upper block then a lower block, both from the leading edge.

@@ -31,7 +31,7 @@ std::vector<std::string> DxfLines(std::span<const float> x, std::span<const floa
     return lines;
 }
 
-bool WriteDxfFile(const std::string& path, std::span<const float> x, std::span<const float> y) {
+Status WriteDxfFile(const std::string& path, std::span<const float> x, std::span<const float> y) {
     return WriteTextFile(path, JoinCrLf(DxfLines(x, y)));
 }
 

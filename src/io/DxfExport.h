@@ -9,14 +9,16 @@
 #include <string_view>
 #include <vector>
 
+#include "base/Status.h"
+
 namespace ribcraft {
 
 // Lines of the drawing for outline points 1..N (element k - 1 of the spans is point k).
 // N points give 4 + 16 * (N - 1) + 4 lines.
 std::vector<std::string> DxfLines(std::span<const float> x, std::span<const float> y);
 
-// Writes the drawing (replacing the file); false when the file cannot be written.
-bool WriteDxfFile(const std::string& path, std::span<const float> x, std::span<const float> y);
+// Writes the drawing (replacing the file), whole or not at all.
+Status WriteDxfFile(const std::string& path, std::span<const float> x, std::span<const float> y);
 
 // Title of the export dialog.
 std::string DxfDialogTitle(std::string_view sectionName);

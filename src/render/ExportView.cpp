@@ -1,12 +1,12 @@
 #include "render/ExportView.h"
 
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <QSvgGenerator>
 #include <algorithm>
 #include <cctype>
 #include <memory>
 
+#include "io/AtomicFile.h"
 #include "plot/SurfacePlots.h"
 #include "render/QtSurface.h"
 
@@ -60,21 +60,21 @@ std::optional<PictureFormat> PictureFormatFor(std::string_view path) {
 std::string ExportViewFile(SharedState& state, PictureFormat format, int width, int height, const std::string& path) {
     if (width < MinExportSize || height < MinExportSize || width > MaxExportSize || height > MaxExportSize)
         return "Picture size out of range: " + std::to_string(width) + " x " + std::to_string(height);
-    const QString name = QString::fromStdString(path);
     // The picture goes to a temporary file that replaces the target only once complete.
-    QSaveFile file(name);
-    if (!file.open(QIODevice::WriteOnly)) return "Cannot write the file " + path;
+    PendingFile file;
+    if (const Status opened = PendingFile::Create(path, file); !opened) return opened.message();
+    const QString temp = QString::fromStdString(file.tempPath());
     switch (format) {
     case PictureFormat::Png: {
         ImageSurface surface(width, height, ScreenDpi);
         prepare(surface, state);
         DrawView(surface, state);
-        if (!surface.image().save(&file, "PNG")) return "Cannot write the file " + path;
+        if (!surface.image().save(temp, "PNG")) return "Cannot write the file " + path;
         break;
     }
     case PictureFormat::Svg: {
         QSvgGenerator svg;
-        svg.setOutputDevice(&file);
+        svg.setFileName(temp);
         svg.setSize(QSize(width, height));
         svg.setViewBox(QRect(0, 0, width, height));
         svg.setResolution(int(ScreenDpi));
@@ -86,7 +86,7 @@ std::string ExportViewFile(SharedState& state, PictureFormat format, int width, 
         break;
     }
     case PictureFormat::Pdf: {
-        QPdfWriter pdf(&file);
+        QPdfWriter pdf(temp);
         pdf.setResolution(int(ScreenDpi));
         pdf.setPageSize(QPageSize(QSizeF(width * 72.0 / ScreenDpi, height * 72.0 / ScreenDpi), QPageSize::Point));
         pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
@@ -99,7 +99,7 @@ std::string ExportViewFile(SharedState& state, PictureFormat format, int width, 
         break;
     }
     }
-    if (!file.commit()) return "Cannot write the file " + path;
+    if (const Status committed = file.Commit(); !committed) return committed.message();
     return {};
 }
 

@@ -1,5 +1,7 @@
 #include "render/QtSurface.h"
 
+#include <QBuffer>
+#include <QByteArray>
 #include <QFontMetricsF>
 #include <QPaintEngine>
 #include <QPdfWriter>
@@ -7,6 +9,8 @@
 
 #include <algorithm>
 #include <cmath>
+
+#include "io/AtomicFile.h"
 
 namespace ribcraft {
 
@@ -192,8 +196,16 @@ const QImage& ImageSurface::image() const {
     return m_image;
 }
 
-bool ImageSurface::SavePng(const std::string& path) const {
-    return image().save(QString::fromStdString(path), "PNG");
+// The picture is encoded in memory first, so that a failing disk can never leave half a PNG.
+Status ImageSurface::SavePng(const std::string& path) const {
+    if (Status st = CheckWriteTarget(path); !st) return st;
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (!image().save(&buffer, "PNG") || bytes.isEmpty())
+        return Status::Error(ErrorKind::WriteFailed,
+                             "Cannot write the file " + path + ": the picture cannot be encoded");
+    return WriteFileAtomically(path, std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));
 }
 
 void ImageSurface::deviceSetPixel(int x, int y, Rgb color) {
@@ -217,7 +229,7 @@ Rgb ImageSurface::deviceGetPixel(int x, int y) const {
     return {c.red(), c.green(), c.blue()};
 }
 
-// ---- PdfSurface
+// ---- PagedSurface
 
 PagedSurface::PagedSurface(QPagedPaintDevice& device, bool emptyDocumentGetsAPage)
     : m_device(device), m_emptyDocumentGetsAPage(emptyDocumentGetsAPage) {
@@ -267,14 +279,47 @@ PdfWriterHolder::PdfWriterHolder(const QString& path, QPageSize::PageSizeId page
     writer->setPageMargins(QMarginsF(0, 0, 0, 0));
 }
 
+PdfWriterHolder::PdfWriterHolder(QIODevice& device, QPageSize::PageSizeId page, int dpi)
+    : writer(std::make_unique<QPdfWriter>(&device)) {
+    writer->setResolution(dpi > 0 ? dpi : 600);
+    writer->setPageSize(QPageSize(page));
+    writer->setPageMargins(QMarginsF(0, 0, 0, 0));
+}
+
 PdfWriterHolder::~PdfWriterHolder() = default;
 
 PdfSurface::PdfSurface(const QString& path, QPageSize::PageSizeId page, int dpi)
     : PdfWriterHolder(path, page, dpi), PagedSurface(*writer, true) {}
 
+PdfSurface::PdfSurface(QIODevice& device, QPageSize::PageSizeId page, int dpi)
+    : PdfWriterHolder(device, page, dpi), PagedSurface(*writer, true) {}
+
 // The document ends here, while the writer still exists.
 PdfSurface::~PdfSurface() {
     EndDoc();
+}
+
+bool IsCompletePdf(std::string_view bytes) {
+    while (!bytes.empty() && (bytes.back() == '\n' || bytes.back() == '\r' || bytes.back() == ' '))
+        bytes.remove_suffix(1);
+    return bytes.starts_with("%PDF-") && bytes.ends_with("%%EOF");
+}
+
+Status SavePdf(const std::string& path, const std::function<Status(PdfSurface&)>& draw, QPageSize::PageSizeId page,
+               int dpi) {
+    if (Status st = CheckWriteTarget(path); !st) return st;
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    {
+        PdfSurface pdf(buffer, page, dpi);
+        if (Status st = draw(pdf); !st) return st;
+        pdf.EndDoc();
+    }
+    const std::string_view document(bytes.constData(), static_cast<size_t>(bytes.size()));
+    if (!IsCompletePdf(document))
+        return Status::Error(ErrorKind::WriteFailed, "Cannot write the file " + path + ": the document is incomplete");
+    return WriteFileAtomically(path, document);
 }
 
 // ---- PrinterSurface

@@ -12,11 +12,15 @@
 #include <QPainter>
 #include <QString>
 
+#include <functional>
 #include <memory>
 #include <string>
+#include <string_view>
 
+#include "base/Status.h"
 #include "plot/Surface.h"
 
+class QIODevice;
 class QPagedPaintDevice;
 class QPdfWriter;
 class QPrinter;
@@ -68,8 +72,8 @@ public:
     void Resize(int width, int height, double ratio = 1);
     // The picture as drawn so far.
     const QImage& image() const;
-    // Writes the picture as PNG; false when the file cannot be written.
-    bool SavePng(const std::string& path) const;
+    // Writes the picture as PNG, whole or not at all.
+    Status SavePng(const std::string& path) const;
 
 protected:
     QPaintDevice* paintDevice() const override { return &m_image; }
@@ -114,6 +118,7 @@ private:
 // exists before the paged surface is built on it.
 struct PdfWriterHolder {
     PdfWriterHolder(const QString& path, QPageSize::PageSizeId page, int dpi);
+    PdfWriterHolder(QIODevice& device, QPageSize::PageSizeId page, int dpi);
     ~PdfWriterHolder();
     std::unique_ptr<QPdfWriter> writer;
 };
@@ -124,8 +129,20 @@ public:
     // Opens path for writing; page size and resolution in dots per inch. The
     // page has no margins: the scale covers the whole sheet.
     explicit PdfSurface(const QString& path, QPageSize::PageSizeId page = QPageSize::Letter, int dpi = 600);
+    // Writes the document to an open device (e.g. a buffer in memory).
+    explicit PdfSurface(QIODevice& device, QPageSize::PageSizeId page = QPageSize::Letter, int dpi = 600);
     ~PdfSurface() override;
 };
+
+// Writes a PDF document whole or not at all. The target is checked first; `draw` then paints
+// the pages on a document kept in memory, and only when it returns Ok is the complete document
+// written over path in one step. A failed `draw` leaves every file as it was and its status is
+// returned unchanged.
+Status SavePdf(const std::string& path, const std::function<Status(PdfSurface&)>& draw,
+               QPageSize::PageSizeId page = QPageSize::Letter, int dpi = 600);
+
+// Whether bytes hold a whole PDF document (its header and its end-of-file mark).
+bool IsCompletePdf(std::string_view bytes);
 
 // A printer set up by the caller (the window's print commands). The scale
 // covers the printable area of the page.

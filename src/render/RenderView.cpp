@@ -13,7 +13,7 @@ std::string RenderViewToPng(SharedState& state, int width, int height, const std
     surface.SetForeColor(state.WhiteBackground ? QBColor(0) : QBColor(15));
     surface.Cls();
     DrawView(surface, state);
-    if (!surface.SavePng(path)) return "Cannot write the picture file " + path;
+    if (Status st = surface.SavePng(path); !st) return st.message();
     return {};
 }
 

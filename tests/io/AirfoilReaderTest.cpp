@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <filesystem>
 #include <fstream>
@@ -64,11 +65,12 @@ TEST(AirfoilReader, CountedLayoutWinsOverLookalikes) {
     EXPECT_EQ(a.layout, AirfoilFileLayout::Counted);
     EXPECT_EQ(a.YLower[1], -0.04);
     // "3 100" could be Lednicer's counts, but the file reads as Counted (percent chord, trailing
-    // edge first), so Counted it is; the points stay in file order.
+    // edge first), so Counted it is; the lists are turned round to run from the leading edge.
     AirfoilFileData b = ParseAirfoilText("Pct\n3 100\n0\n50 6\n0 0\n3\n100 0\n50 -4\n0 0\n");
     ASSERT_TRUE(b.ok) << b.detail;
     EXPECT_EQ(b.layout, AirfoilFileLayout::Counted);
-    EXPECT_EQ(b.XUpper, (std::vector<double>{100, 50, 0}));
+    EXPECT_EQ(b.XUpper, (std::vector<double>{0, 50, 100}));
+    EXPECT_EQ(b.YUpper, (std::vector<double>{0, 6, 0}));
 }
 
 TEST(AirfoilReader, LednicerLayout) {
@@ -137,6 +139,123 @@ TEST(AirfoilReader, CountLimitsAreTwoAndTwoHundred) {
     EXPECT_FALSE(ParseAirfoilText(counted(201)).ok);
     std::string tooLong(static_cast<size_t>(MaxAirfoilFileBytes) + 10, ' ');
     EXPECT_FALSE(ParseAirfoilText("Big\n2\n0 0\n1 0\n2\n0 0\n1 0\n" + tooLong).ok);
+}
+
+struct Pt {
+    double x, y;
+};
+
+// A cambered section with a round nose: upper and lower lists from the leading edge, n points.
+void cambered(int n, std::vector<Pt>& upper, std::vector<Pt>& lower, double teHalfGap = 0) {
+    upper.clear();
+    lower.clear();
+    for (int i = 0; i < n; ++i) {
+        const double x = 0.5 * (1 - std::cos(M_PI * i / (n - 1)));
+        const double t =
+            0.6 * (0.2969 * std::sqrt(x) - 0.126 * x - 0.3516 * x * x + 0.2843 * x * x * x - 0.1036 * x * x * x * x) +
+            teHalfGap * x;
+        const double c = 0.125 * (0.8 * x - x * x) + 0.02 * x;
+        upper.push_back({x, c + t});
+        lower.push_back({x, c - t});
+    }
+}
+
+std::string pairs(const std::vector<Pt>& p) {
+    std::ostringstream out;
+    out.precision(9);
+    for (const Pt& q : p)
+        out << q.x << ' ' << q.y << '\n';
+    return out.str();
+}
+
+std::vector<Pt> reversed(std::vector<Pt> p) {
+    std::reverse(p.begin(), p.end());
+    return p;
+}
+
+std::string counted(const std::vector<Pt>& first, const std::vector<Pt>& second) {
+    return "Section\n" + std::to_string(first.size()) + "\n" + pairs(first) + std::to_string(second.size()) + "\n" +
+           pairs(second);
+}
+
+std::string selig(const std::vector<Pt>& upper, const std::vector<Pt>& lower) {
+    std::vector<Pt> loop = reversed(upper);
+    loop.insert(loop.end(), lower.begin() + 1, lower.end());
+    return "Section\n" + pairs(loop);
+}
+
+// Every common way of writing one section down reads as the same two lists.
+TEST(AirfoilReader, ReversedFilesReadAsTheForwardFile) {
+    std::vector<Pt> up, lo;
+    cambered(41, up, lo);
+    const AirfoilFileData forward = ParseAirfoilText(counted(up, lo));
+    ASSERT_TRUE(forward.ok) << forward.detail;
+    EXPECT_TRUE(forward.warnings.empty());
+    const std::pair<const char*, std::string> variants[] = {
+        {"counted, lower list first", counted(lo, up)},
+        {"counted, both lists from the trailing edge", counted(reversed(up), reversed(lo))},
+        {"counted, lower first from the trailing edge", counted(reversed(lo), up)},
+        {"Lednicer", "Section\n41. 41.\n\n" + pairs(up) + "\n" + pairs(lo)},
+        {"Lednicer from the trailing edge", "Section\n41. 41.\n\n" + pairs(reversed(up)) + "\n" + pairs(reversed(lo))},
+        {"Selig", selig(up, lo)},
+        {"Selig the other way round", selig(lo, up)},
+    };
+    for (const auto& [name, text] : variants) {
+        SCOPED_TRACE(name);
+        const AirfoilFileData d = ParseAirfoilText(text);
+        ASSERT_TRUE(d.ok) << d.detail;
+        EXPECT_EQ(d.XUpper, forward.XUpper);
+        EXPECT_EQ(d.YUpper, forward.YUpper);
+        EXPECT_EQ(d.XLower, forward.XLower);
+        EXPECT_EQ(d.YLower, forward.YLower);
+    }
+}
+
+// Points no section has are refused with the reason; shapes a real file may have are read with
+// a warning.
+TEST(AirfoilReader, ImplausibleShapesAreRefusedOrWarnedWithAReason) {
+    std::vector<Pt> up, lo;
+    cambered(41, up, lo);
+    auto with = [](std::vector<Pt> p, size_t i, Pt q) {
+        p[i] = q;
+        return p;
+    };
+    std::vector<Pt> halfLower(lo.begin(), lo.begin() + 21); // stops at mid-chord
+    std::vector<Pt> gapUp, gapLo;
+    cambered(41, gapUp, gapLo, 2.0); // open by 4 chords
+    const std::pair<std::string, std::string> refused[] = {
+        {counted(gapUp, gapLo), "The trailing edge is open by"},
+        {counted(with(up, 1, {up[1].x, 0.4}), lo), "The outline has a spike at x = "},
+        {counted(up, with(lo, 30, {lo[30].x, -0.3})), "spike at x = "},
+        {selig(with(up, 0, {0, 0.3}), with(lo, 0, {0, 0.3})), "spike"},
+        {counted(up, halfLower), "do not cover the same chord"},
+        {counted(up, with(lo, 20, {lo[20].x, 0.2})), "cross"},
+        {counted(up, lo) + "1 0\n", "more points after the lower surface"},
+        {counted(up, with(lo, 5, {0.5, lo[5].y})), "The lower surface turns back at x = 0.5"},
+    };
+    for (const auto& [text, reason] : refused) {
+        const AirfoilFileData d = ParseAirfoilText(text);
+        EXPECT_FALSE(d.ok) << reason;
+        expectConsistent(d);
+        EXPECT_NE(d.detail.find(reason), std::string::npos) << reason << ": " << d.detail;
+        EXPECT_EQ(AirfoilReadMessage(d), "Error Reading Airfoil Data\n" + d.detail);
+    }
+
+    std::vector<Pt> thickUp, thickLo;
+    cambered(41, thickUp, thickLo, 0.015); // 3% of the chord
+    std::vector<Pt> fewUp, fewLo;
+    cambered(6, fewUp, fewLo);
+    const std::pair<std::string, std::string> warned[] = {
+        {counted(thickUp, thickLo), "The trailing edge is 3% of the chord thick."},
+        {counted(fewUp, fewLo), "A surface has only 6 points"},
+        {counted(up, lo) + "END\n", "The text after the lower surface is ignored."},
+    };
+    for (const auto& [text, warning] : warned) {
+        const AirfoilFileData d = ParseAirfoilText(text);
+        ASSERT_TRUE(d.ok) << d.detail;
+        ASSERT_EQ(d.warnings.size(), 1u) << warning;
+        EXPECT_NE(d.warnings[0].find(warning), std::string::npos) << d.warnings[0];
+    }
 }
 
 // Random mutations of valid files: the reader never crashes, and what it returns is either a

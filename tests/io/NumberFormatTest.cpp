@@ -4,7 +4,10 @@
 
 #include <clocale>
 #include <cmath>
+#include <cstdio>
 #include <limits>
+#include <locale>
+#include <string>
 
 namespace ribcraft {
 namespace {
@@ -68,14 +71,35 @@ TEST(FormatNumber, ExponentPictures) {
     EXPECT_EQ(FormatNumber(2.0, "0.00e-"), "2.00e0");
 }
 
+// A desktop that writes decimal commas changes nothing in the program's texts and files: neither
+// the C locale (as a German desktop sets it) nor a global C++ locale with a comma.
 TEST(FormatNumber, NeverWritesADecimalComma) {
-    const char* old = std::setlocale(LC_NUMERIC, nullptr);
-    std::string saved = old ? old : "C";
-    if (!std::setlocale(LC_NUMERIC, "de_DE.UTF-8")) GTEST_SKIP() << "no German locale installed";
-    EXPECT_EQ(FormatNumber(0.5, "##0.000"), "0.500");
-    EXPECT_EQ(FreeForm(-0.25), "-.25");
-    EXPECT_DOUBLE_EQ(Val("1.5"), 1.5);
-    std::setlocale(LC_NUMERIC, saved.c_str());
+    struct CommaPunct : std::numpunct<char> {
+        char do_decimal_point() const override { return ','; }
+        char do_thousands_sep() const override { return '.'; }
+        std::string do_grouping() const override { return "\3"; }
+    };
+    auto check = [] {
+        EXPECT_EQ(FormatNumber(0.5, "##0.000"), "0.500");
+        EXPECT_EQ(FormatNumber(1234567.25, "#0.00"), "1234567.25");
+        EXPECT_EQ(FreeForm(-0.25), "-.25");
+        EXPECT_EQ(FreeForm(1.5e20), "1.5E+20");
+        EXPECT_DOUBLE_EQ(Val("1.5"), 1.5);
+    };
+    const std::string savedC = std::setlocale(LC_ALL, nullptr);
+    const std::locale savedCpp = std::locale::global(std::locale(std::locale::classic(), new CommaPunct));
+    check();
+    // The German locale comes with the packages scripts/install-deps installs.
+    const bool german = std::setlocale(LC_ALL, "de_DE.UTF-8") != nullptr;
+    EXPECT_TRUE(german) << "no de_DE.UTF-8 locale: run scripts/install-deps";
+    if (german) {
+        char probe[16];
+        std::snprintf(probe, sizeof probe, "%.1f", 0.5);
+        EXPECT_STREQ(probe, "0,5"); // the locale really is in force
+        check();
+    }
+    std::setlocale(LC_ALL, savedC.c_str());
+    std::locale::global(savedCpp);
 }
 
 TEST(FreeForm, GeneralNumberText) {

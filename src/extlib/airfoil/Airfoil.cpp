@@ -2,13 +2,18 @@
 // outline, solves it and writes the results into the callers' arrays. Invalid
 // input leaves every output untouched.
 //
-// The last outline and its factorised panel system are kept, so a call that
-// changes only the angle of attack reuses them.
+// The last two outlines and their factorised panel systems are kept, so a
+// call that changes only the angle of attack reuses them, and so does a polar
+// sweep that alternates between the plain section and a displaced outline.
+// Each thread keeps its own, so sections solved on several threads at once
+// neither wait for each other nor evict each other's systems.
 
 #include "extlib/airfoil/Airfoil.h"
 
+#include <algorithm>
+#include <array>
 #include <cmath>
-#include <mutex>
+#include <cstdint>
 #include <optional>
 
 #include "extlib/airfoil/FileSection.h"
@@ -34,17 +39,23 @@ struct OutlineKey {
     }
 };
 
-struct Cache {
-    std::mutex mutex;
-    OutlineKey key;      // what the cached outline was built from
-    OutlineKey incoming; // the arguments of the current call (its storage is reused)
+// One kept outline with its factorised system.
+struct Slot {
+    OutlineKey key; // what the outline was built from
     Outline outline;
     PanelSolver solver;
+    uint64_t lastUse = 0;
+};
+
+struct Cache {
+    OutlineKey incoming; // the arguments of the current call (its storage is reused)
+    std::array<Slot, 2> slots;
+    uint64_t calls = 0;
     SurfaceSolution solution;
 };
 
 Cache& TheCache() {
-    static Cache cache;
+    thread_local Cache cache;
     return cache;
 }
 
@@ -103,22 +114,33 @@ bool MakeKey(OutlineKey& key, int32_t sectionNumber, const float* sectionX, cons
     return true;
 }
 
-// Makes the cache hold the outline and system of key; false when it cannot be solved
-// (the cache then holds nothing, so the next call starts afresh).
-bool Prepare(Cache& cache) {
+// The slot that holds the outline and system of the current call, built into
+// the least recently used slot when neither has it; nullptr when it cannot be
+// solved (that slot then holds nothing, so the next call starts afresh).
+Slot* Prepare(Cache& cache) {
     const OutlineKey& key = cache.incoming;
-    if (cache.solver.hasOutline() && cache.key == key) return true;
-    cache.key.reset();
+    ++cache.calls;
+    for (Slot& slot : cache.slots) {
+        if (slot.solver.hasOutline() && slot.key == key) {
+            slot.lastUse = cache.calls;
+            return &slot;
+        }
+    }
+    Slot& slot = *std::min_element(cache.slots.begin(), cache.slots.end(),
+                                   [](const Slot& a, const Slot& b) { return a.lastUse < b.lastUse; });
+    slot.key.reset();
+    slot.lastUse = 0;
     std::optional<Outline> outline;
     if (key.mode == 1) {
         outline = Outline{{key.outlineX.begin(), key.outlineX.end()}, {key.outlineY.begin(), key.outlineY.end()}};
     } else {
         outline = BuildOutline(key);
     }
-    if (!outline || !cache.solver.setOutline(*outline)) return false;
-    cache.outline = std::move(*outline);
-    cache.key = key;
-    return true;
+    if (!outline || !slot.solver.setOutline(*outline)) return nullptr;
+    slot.outline = std::move(*outline);
+    slot.key = key;
+    slot.lastUse = cache.calls;
+    return &slot;
 }
 
 } // namespace
@@ -131,21 +153,21 @@ void Airfoil(int32_t& SectionNumber, float& Alpha, float& SectionX, float& DistX
     using namespace ribcraft::airfoil;
     if (!std::isfinite(Alpha)) return;
     Cache& cache = TheCache();
-    const std::lock_guard lock(cache.mutex);
     if (!MakeKey(cache.incoming, SectionNumber, &SectionX, &SectionY, FlapAngleRad, HingeFraction, SurfacePoints,
                  &YUpper, &YLower, &XUpper, &XLower, NUpper, NLower, RawAirfoilFlag, Mode))
         return;
     const bool passedOutline = Mode == 1;
-    if (!Prepare(cache)) return;
+    const Slot* slot = Prepare(cache);
+    if (!slot) return;
     SurfaceSolution& s = cache.solution;
-    if (!cache.solver.solve(Alpha, s)) return;
-    const int n = cache.solver.panelCount();
+    if (!slot->solver.solve(Alpha, s)) return;
+    const int n = slot->solver.panelCount();
     if (!passedOutline) {
         float* x = &SectionX;
         float* y = &SectionY;
         for (int i = 0; i <= n; ++i) {
-            x[i] = static_cast<float>(cache.outline.x[i]);
-            y[i] = static_cast<float>(cache.outline.y[i]);
+            x[i] = static_cast<float>(slot->outline.x[i]);
+            y[i] = static_cast<float>(slot->outline.y[i]);
         }
     }
     float* dist = &DistX;

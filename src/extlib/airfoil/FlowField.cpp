@@ -92,6 +92,61 @@ bool SheetFlow::setSheet(const std::vector<double>& x, const std::vector<double>
     }
     m_surfacePsi = sum / total;
     m_perimeter = total;
+    setMultipoles();
+    return true;
+}
+
+// Far from the sheet, with w = 1 / (z - c) about a centre c and
+//   Phi(z) = 1/(2 pi) sum_i g_i integral over panel i of log(z - zeta) ds,
+// psi is Re Phi (the stream function of a clockwise vortex is g ln r / (2 pi))
+// and u - i v = i Phi'(z). Expanding the logarithm,
+//   Phi  = 1/(2 pi) [m_0 log(z - c) - sum_k>=1 m_k w^k / k],
+//   Phi' = 1/(2 pi) sum_k>=0 m_k w^(k+1),
+// and on the straight panel from A to B with direction e = (B - A) / L,
+//   integral of (zeta - c)^k ds = [(B - c)^(k+1) - (A - c)^(k+1)] / ((k + 1) e).
+// Where |z - c| >= 2 R (R the farthest outline point) the terms fall at least
+// like 2^-k, so kMultipoles terms leave a relative error of about 2^-kMultipoles.
+constexpr int kMultipoles = 52;
+
+void SheetFlow::setMultipoles() {
+    using C = std::complex<double>;
+    double cx = 0, cy = 0;
+    for (int i = 0; i < m_n; ++i)
+        cx += m_x[i], cy += m_y[i];
+    m_centre = {cx / m_n, cy / m_n};
+    m_radius = 0;
+    for (int i = 0; i <= m_n; ++i)
+        m_radius = std::max(m_radius, std::abs(C(m_x[i], m_y[i]) - m_centre));
+    m_moments.assign(kMultipoles + 1, C(0, 0));
+    for (int i = 0; i < m_n; ++i) {
+        const C a = C(m_x[i], m_y[i]) - m_centre, b = C(m_x[i + 1], m_y[i + 1]) - m_centre;
+        const C ge = m_gamma[i] / C(m_tx[i], m_ty[i]); // g / e
+        C pa = a, pb = b;                              // (A - c)^(k+1), (B - c)^(k+1)
+        for (int k = 0; k <= kMultipoles; ++k) {
+            m_moments[size_t(k)] += ge * (pb - pa) / double(k + 1);
+            pa *= a;
+            pb *= b;
+        }
+    }
+}
+
+bool SheetFlow::farField(double px, double py, double& u, double& v, double& psi) const {
+    using C = std::complex<double>;
+    const C d = C(px, py) - m_centre;
+    if (m_n == 0 || !(std::abs(d) >= 2 * m_radius)) return false;
+    const C w = 1.0 / d;
+    // Horner in w: sum_k>=1 m_k w^k / k and sum_k>=0 m_k w^(k+1).
+    C series(0, 0), derivative(0, 0);
+    for (int k = kMultipoles; k >= 1; --k) {
+        series = (series + m_moments[size_t(k)] / double(k)) * w;
+        derivative = (derivative + m_moments[size_t(k)]) * w;
+    }
+    derivative = (derivative + m_moments[0]) * w;
+    const C phi = (m_moments[0] * std::log(d) - series) / (2 * kPi);
+    const C uv = C(0, 1) * derivative / (2 * kPi); // u - i v of the sheet
+    u = uv.real() + m_cos;
+    v = -uv.imag() + m_sin;
+    psi = py * m_cos - px * m_sin + phi.real();
     return true;
 }
 
@@ -143,12 +198,63 @@ bool SheetFlow::inside(double px, double py) const {
     return in;
 }
 
+void SheetFlow::velocityAndPsi(double px, double py, NodeTerms& w, double& u, double& v, double& psi) const {
+    const int n = m_n;
+    w.angle.resize(n + 1);
+    w.logR2.resize(n + 1);
+    w.r2.resize(n + 1);
+    for (int k = 0; k <= n; ++k) {
+        const double dx = m_x[k] - px, dy = m_y[k] - py, r2 = dx * dx + dy * dy;
+        w.angle[k] = std::atan2(dy, dx);
+        w.r2[k] = r2;
+        w.logR2[k] = r2 > 1e-300 ? std::log(r2) : 0.0;
+    }
+    double su = 0.0, sv = 0.0, sp = 0.0;
+    for (int i = 0; i < n; ++i) {
+        const double dx = px - m_x[i], dy = py - m_y[i], tx = m_tx[i], ty = m_ty[i], l = m_len[i], g = m_gamma[i];
+        const double xi = dx * tx + dy * ty, eta = -dx * ty + dy * tx;
+        // Angle the panel subtends at the point, from the directions to its ends.
+        double beta = w.angle[i + 1] - w.angle[i];
+        if (beta > kPi)
+            beta -= 2 * kPi;
+        else if (beta <= -kPi)
+            beta += 2 * kPi;
+        const double l1 = w.logR2[i], l2 = w.logR2[i + 1];
+        const double ul = 2 * g * beta;
+        const double vl = (w.r2[i] > 1e-300 && w.r2[i + 1] > 1e-300) ? g * (l2 - l1) : 0.0;
+        su += ul * tx - vl * ty;
+        sv += ul * ty + vl * tx;
+        sp += g * (xi * l1 - (xi - l) * l2 - 2 * l + 2 * eta * beta);
+    }
+    u = su / (4 * kPi) + m_cos;
+    v = sv / (4 * kPi) + m_sin;
+    psi = py * m_cos - px * m_sin + sp / (4 * kPi);
+}
+
 double SheetFlow::surfaceSpeedNear(double px, double py, double* distance) const {
+    // The nearest point of each panel; the panel of least distance wins, the
+    // first of equal ones. The squared distances pick the few panels that can
+    // be nearest; among those the rounded distance decides, so that of two
+    // panels at the same distance (the two sides of a symmetric nose) always
+    // the same wins.
+    auto offset = [&](int i, double& t, double& ex, double& ey) {
+        const double dx = px - m_x[i], dy = py - m_y[i];
+        t = std::clamp((dx * m_tx[i] + dy * m_ty[i]) / m_len[i], 0.0, 1.0);
+        ex = dx - t * m_len[i] * m_tx[i];
+        ey = dy - t * m_len[i] * m_ty[i];
+    };
+    double least2 = 1e300;
+    for (int i = 0; i < m_n; ++i) {
+        double t, ex, ey;
+        offset(i, t, ex, ey);
+        least2 = std::min(least2, ex * ex + ey * ey);
+    }
     Nearest best;
     for (int i = 0; i < m_n; ++i) {
-        const double dx = px - m_x[i], dy = py - m_y[i];
-        const double t = std::clamp((dx * m_tx[i] + dy * m_ty[i]) / m_len[i], 0.0, 1.0);
-        const double d = std::hypot(dx - t * m_len[i] * m_tx[i], dy - t * m_len[i] * m_ty[i]);
+        double t, ex, ey;
+        offset(i, t, ex, ey);
+        if (ex * ex + ey * ey > least2 * (1 + 1e-9)) continue;
+        const double d = std::hypot(ex, ey);
         if (d < best.distance) best = {i, t, d};
     }
     if (distance) *distance = best.distance;
@@ -166,8 +272,14 @@ void EvaluateFlowField(const SheetFlow& flow, const std::vector<double>& gx, con
     cp.resize(gx.size());
     psi.resize(gx.size());
     const double onSurface = 1e-5 * flow.perimeter();
+    SheetFlow::NodeTerms work;
     for (size_t p = 0; p < gx.size(); ++p) {
         const double x = gx[p], y = gy[p];
+        double u, v;
+        if (flow.farField(x, y, u, v, psi[p])) {
+            cp[p] = 1.0 - (u * u + v * v);
+            continue;
+        }
         double distance = 0;
         const double vs = flow.surfaceSpeedNear(x, y, &distance);
         if (distance <= onSurface || flow.inside(x, y)) {
@@ -175,10 +287,8 @@ void EvaluateFlowField(const SheetFlow& flow, const std::vector<double>& gx, con
             psi[p] = flow.surfacePsi();
             continue;
         }
-        double u, v;
-        flow.velocity(x, y, u, v);
+        flow.velocityAndPsi(x, y, work, u, v, psi[p]);
         cp[p] = 1.0 - (u * u + v * v);
-        psi[p] = flow.psi(x, y);
     }
 }
 

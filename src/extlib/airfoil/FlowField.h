@@ -7,6 +7,7 @@
 // the free stream is not passed in: it is the angle for which the flow does
 // not cross the surface, found by least squares over the panel midpoints.
 
+#include <complex>
 #include <vector>
 
 namespace ribcraft::airfoil {
@@ -31,6 +32,23 @@ public:
 
     void velocity(double px, double py, double& u, double& v) const;
     double psi(double px, double py) const;
+
+    // Work arrays of velocityAndPsi(), one entry per outline point; kept by
+    // the caller so that a whole field is evaluated without allocating.
+    struct NodeTerms {
+        std::vector<double> angle, logR2, r2;
+    };
+    // velocity() and psi() at once, for a point off the surface. The two
+    // share the direction and the log distance from the point to each
+    // outline point, and neighbouring panels share their common point, so
+    // each point costs one arc tangent and one logarithm per outline point.
+    void velocityAndPsi(double px, double py, NodeTerms& work, double& u, double& v, double& psi) const;
+
+    // velocity() and psi() for a point at least twice as far from the
+    // section's centre as its farthest outline point, from the sheet's
+    // multipole expansion about that centre (relative error below 1e-14);
+    // false, with nothing written, for a point nearer than that.
+    bool farField(double px, double py, double& u, double& v, double& psi) const;
     bool inside(double px, double py) const;
     // Speed on the surface at the point of the outline nearest (px, py),
     // interpolated between panel midpoints; distance receives how far that
@@ -42,8 +60,13 @@ private:
     void sheetVelocity(double px, double py, double& u, double& v) const;
     double sheetPsi(double px, double py) const;
 
+    void setMultipoles();
+
     int m_n = 0;
     std::vector<double> m_x, m_y, m_tx, m_ty, m_len, m_gamma;
+    std::complex<double> m_centre;
+    double m_radius = 0;                         // farthest outline point from m_centre
+    std::vector<std::complex<double>> m_moments; // m_k = sum over panels of g * integral of (z - centre)^k ds
     double m_alpha = 0, m_cos = 1, m_sin = 0, m_surfacePsi = 0, m_perimeter = 0;
 };
 

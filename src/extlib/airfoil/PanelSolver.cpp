@@ -1,5 +1,6 @@
 #include "extlib/airfoil/PanelSolver.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -53,26 +54,75 @@ bool OutlineIsUsable(const Outline& o) {
 
 } // namespace
 
-void PanelSolver::buildSystem(const Outline& o, Eigen::MatrixXd& normal) const {
+void PanelSolver::buildSystem(const Outline& o) {
     const int n = m_panels;
-    normal.setZero(n + 1, n + 1);
-    for (int i = 0; i < n; ++i) {
-        const double nxI = -m_ty[i], nyI = m_tx[i];
-        for (int j = 0; j < n; ++j) {
-            const double dx = m_midX[i] - o.x[j], dy = m_midY[i] - o.y[j];
-            const double tx = m_tx[j], ty = m_ty[j];
+    Eigen::MatrixXd& normal = m_system;
+    normal.resize(n + 1, n + 1);
+    normal.setZero();
+    for (int j = 0; j < n; ++j) {
+        const double tx = m_tx[j], ty = m_ty[j], len = m_length[j];
+        const double x0 = o.x[j], y0 = o.y[j];
+        for (int i = 0; i < n; ++i) {
+            const double dx = m_midX[i] - x0, dy = m_midY[i] - y0;
             const double xi = dx * tx + dy * ty, eta = -dx * ty + dy * tx;
-            const PanelInfluence f = Influence(xi, eta, m_length[j], i == j);
-            // Global velocity per unit node strength: u * t_j + v * n_j with n_j = (-ty, tx).
-            const double axU = f.ua * tx - f.va * ty, ayU = f.ua * ty + f.va * tx;
-            const double bxU = f.ub * tx - f.vb * ty, byU = f.ub * ty + f.vb * tx;
-            normal(i, j) += axU * nxI + ayU * nyI;
-            normal(i, j + 1) += bxU * nxI + byU * nyI;
+            const PanelInfluence f = Influence(xi, eta, len, i == j);
+            // Normal velocity at midpoint i per unit node strength: the panel's
+            // (u, v) along t_j and n_j = (-ty, tx), projected on n_i.
+            const double c = tx * m_tx[i] + ty * m_ty[i]; // t_j . t_i = n_j . n_i
+            const double s = ty * m_tx[i] - tx * m_ty[i]; // t_j . n_i
+            normal(i, j) += f.ua * s + f.va * c;
+            normal(i, j + 1) += f.ub * s + f.vb * c;
         }
     }
     // Kutta condition: the strengths at the two trailing-edge nodes cancel.
     normal(n, 0) = 1.0;
     normal(n, n) = 1.0;
+}
+
+// Estimate of 1 / (|A|_1 |A^-1|_1) from the factorisation, with the norm of
+// A given: Hager's search for the largest column of A^-1, with Higham's
+// alternating-sign check. Works in the solver's own vectors and so allocates
+// nothing once they have their size.
+double PanelSolver::reciprocalCondition(double norm1) {
+    const Eigen::Index n = m_system.rows();
+    if (!(norm1 > 0.0)) return 0.0;
+    const auto& lu = m_lu.matrixLU();
+    Eigen::VectorXd &v = m_work, &rhs = m_rhs, &sign = m_sign;
+    rhs.setConstant(1.0 / double(n));
+    v = m_lu.solve(rhs);
+    double bound = v.lpNorm<1>(), oldBound = bound;
+    Eigen::Index maxIndex = -1, oldMaxIndex = -1;
+    for (int k = 0; k < 4; ++k) {
+        bool sameSign = k > 0;
+        for (Eigen::Index i = 0; i < n; ++i) {
+            const double si = v(i) < 0.0 ? -1.0 : 1.0;
+            sameSign = sameSign && si == sign(i);
+            sign(i) = si;
+        }
+        if (sameSign) break;
+        // v = A^-T sign, with P A = L U: solve U^T L^T (P v) = sign.
+        v = sign;
+        lu.triangularView<Eigen::Upper>().transpose().solveInPlace(v);
+        lu.triangularView<Eigen::UnitLower>().transpose().solveInPlace(v);
+        v = m_lu.permutationP().transpose() * v;
+        v.cwiseAbs().maxCoeff(&maxIndex);
+        if (maxIndex == oldMaxIndex) break;
+        rhs.setZero();
+        rhs(maxIndex) = 1.0;
+        v = m_lu.solve(rhs);
+        bound = v.lpNorm<1>();
+        if (bound <= oldBound) break;
+        oldMaxIndex = maxIndex;
+        oldBound = bound;
+    }
+    double alternating = 1.0;
+    for (Eigen::Index i = 0; i < n; ++i) {
+        rhs(i) = alternating * (1.0 + double(i) / double(n - 1));
+        alternating = -alternating;
+    }
+    v = m_lu.solve(rhs);
+    const double inverseNorm = std::max(bound, 2.0 * v.lpNorm<1>() / (3.0 * double(n)));
+    return inverseNorm == 0.0 ? 0.0 : 1.0 / inverseNorm / norm1;
 }
 
 bool PanelSolver::setOutline(const Outline& o) {
@@ -93,17 +143,25 @@ bool PanelSolver::setOutline(const Outline& o) {
         m_midY[i] = 0.5 * (o.y[i] + o.y[i + 1]);
     }
     m_panels = n;
-    Eigen::MatrixXd normal;
-    buildSystem(o, normal);
-    const Eigen::PartialPivLU<Eigen::MatrixXd> lu(normal);
-    Eigen::VectorXd rhsX(n + 1), rhsY(n + 1);
+    buildSystem(o);
+    double norm1 = 0.0;
+    for (Eigen::Index j = 0; j < m_system.cols(); ++j)
+        norm1 = std::max(norm1, m_system.col(j).lpNorm<1>());
+    m_lu.compute(m_system);
+    m_gammaX.resize(n + 1);
+    m_gammaY.resize(n + 1);
     for (int i = 0; i < n; ++i) {
-        rhsX(i) = m_ty[i];  // -(1, 0) . n_i
-        rhsY(i) = -m_tx[i]; // -(0, 1) . n_i
+        m_gammaX(i) = m_ty[i];  // -(1, 0) . n_i
+        m_gammaY(i) = -m_tx[i]; // -(0, 1) . n_i
     }
-    rhsX(n) = rhsY(n) = 0.0;
-    m_gammaX = lu.solve(rhsX);
-    m_gammaY = lu.solve(rhsY);
+    m_gammaX(n) = m_gammaY(n) = 0.0;
+    m_work.resize(n + 1);
+    m_rhs.resize(n + 1);
+    m_sign.resize(n + 1);
+    m_work = m_lu.solve(m_gammaX);
+    m_gammaX.swap(m_work);
+    m_work = m_lu.solve(m_gammaY);
+    m_gammaY.swap(m_work);
     // With the flow at rest inside the section, the speed just outside the
     // sheet equals its strength; at a midpoint that is the mean of the nodes.
     m_vtX.resize(n);
@@ -115,7 +173,7 @@ bool PanelSolver::setOutline(const Outline& o) {
     extrapolateAtTrailingEdge(m_vtX);
     extrapolateAtTrailingEdge(m_vtY);
     m_vt.resize(n);
-    if (!(lu.rcond() > 1e-13) || !m_gammaX.allFinite() || !m_gammaY.allFinite()) {
+    if (!(reciprocalCondition(norm1) > 1e-13) || !m_gammaX.allFinite() || !m_gammaY.allFinite()) {
         m_panels = 0;
         return false;
     }

@@ -8,7 +8,8 @@
 //
 // The factorised system and the solutions for the free stream along x and
 // along y are kept, so a new angle of attack is a superposition of the two
-// and costs O(N).
+// and costs O(N). The system's storage is kept too: a solver that takes a
+// new outline of the same size allocates nothing.
 
 #include <vector>
 
@@ -31,7 +32,7 @@ struct SurfaceSolution {
 class PanelSolver {
 public:
     // Builds and factorises the system for the outline; false (and the solver
-    // keeps no outline) when the outline cannot be solved: fewer than 3 points,
+    // keeps no outline) when the outline cannot be solved: fewer than 4 points,
     // values that are not finite, a panel of zero length, no enclosed area or
     // a singular system.
     bool setOutline(const Outline& outline);
@@ -43,7 +44,8 @@ public:
     bool solve(double alphaDeg, SurfaceSolution& out) const;
 
 private:
-    void buildSystem(const Outline& o, Eigen::MatrixXd& normal) const;
+    void buildSystem(const Outline& o);
+    double reciprocalCondition(double norm1);
     void extrapolateAtTrailingEdge(std::vector<double>& vt) const;
     int findStagnation(const std::vector<double>& vt) const;
 
@@ -52,6 +54,9 @@ private:
     Eigen::VectorXd m_gammaX, m_gammaY; // node strengths for unit flow along x and along y
     std::vector<double> m_vtX, m_vtY;   // tangential speed at the midpoints for those flows
     mutable std::vector<double> m_vt;   // work array of solve()
+    Eigen::MatrixXd m_system;           // influence matrix with the Kutta row
+    Eigen::PartialPivLU<Eigen::MatrixXd> m_lu;
+    Eigen::VectorXd m_work, m_rhs, m_sign; // work vectors of setOutline()
 };
 
 } // namespace ribcraft::airfoil

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace ribcraft::blayer {
 
@@ -175,6 +176,8 @@ MarchResult march(const MarchInput& input) {
     result.stations.push_back(outputOf(g, prev, std::max(in.ue[0], 0.0), start.scale, in.re, false));
     double mOld = start.m;
     Transition tr;
+    result.stations.reserve(count);
+    Profile cur; // the station being solved; its storage is reused
     for (int n = 1; n < count; ++n) {
         const double k = in.s[n] - in.s[n - 1];
         if (!(k > 0) || !(in.ue[n] > 0)) {
@@ -184,7 +187,7 @@ MarchResult march(const MarchInput& input) {
         const double m = pressureGradient(in, n);
         terms = {0.5 * (m + 1.0), m, 0.5 * (mOld + 1.0), mOld, 0.5 * (in.s[n] + in.s[n - 1]) / k, &prev};
         if (tr.started) tr.integral += 0.5 * k * (1.0 / in.ue[n] + 1.0 / in.ue[n - 1]);
-        Profile cur = prev;
+        cur = prev;
         bool ok = solveAt(g, terms, in, n, intermittency(in, tr, n), cur);
         if (!ok && !tr.started && in.transitionCode >= 1) {
             // Laminar separation: the layer goes turbulent here.
@@ -208,7 +211,7 @@ MarchResult march(const MarchInput& input) {
                 result.transitionStation = n;
             }
         }
-        prev = std::move(cur);
+        std::swap(prev, cur);
         mOld = m;
     }
     return result;

@@ -28,17 +28,22 @@ double stretchRatio(int intervals, double height, double firstStep) {
 
 // The block-tridiagonal Newton system: row block i couples the unknowns
 // (f, u, v) of grid points i - 1, i, i + 1 through A[i], B[i], C[i].
+// Its storage is reused from one Newton iteration and station to the next.
 struct BlockSystem {
-    std::vector<Block> a, b, c;
+    std::vector<Block> a, b, c, gamma;
     std::vector<Vec> d;
-    explicit BlockSystem(int points)
-        : a(points, Block::Zero()), b(points, Block::Zero()), c(points, Block::Zero()), d(points, Vec::Zero()) {}
+    void reset(int points) {
+        for (auto* blocks : {&a, &b, &c})
+            blocks->assign(points, Block::Zero());
+        gamma.resize(points);
+        d.assign(points, Vec::Zero());
+    }
 };
 
 // Forward elimination and back substitution; the solution replaces d.
 bool solveBlocks(BlockSystem& s) {
     const int n = static_cast<int>(s.d.size());
-    std::vector<Block> gamma(n);
+    std::vector<Block>& gamma = s.gamma;
     for (int i = 0; i < n; ++i) {
         Block m = s.b[i];
         Vec rhs = s.d[i];
@@ -93,9 +98,9 @@ double momentum(const Grid& g, const StationTerms& t, const Profile& p, int j, V
 }
 
 // Builds the Newton system J * delta = -residual for the current iterate.
-BlockSystem buildSystem(const Grid& g, const StationTerms& t, const Profile& p) {
+void buildSystem(const Grid& g, const StationTerms& t, const Profile& p, BlockSystem& s) {
     const int nj = g.intervals();
-    BlockSystem s(nj + 1);
+    s.reset(nj + 1);
     // Wall: f = 0, u = 0, then u' = v in the first box.
     s.b[0](0, 0) = 1.0;
     s.d[0](0) = -p.f[0];
@@ -125,7 +130,6 @@ BlockSystem buildSystem(const Grid& g, const StationTerms& t, const Profile& p) 
     // Edge: u = 1.
     s.b[nj](2, 1) = 1.0;
     s.d[nj](2) = -(p.u[nj] - 1.0);
-    return s;
 }
 
 bool finite(const Profile& p) {
@@ -184,9 +188,10 @@ Profile initialProfile(const Grid& grid) {
 bool solveStation(const Grid& grid, const StationTerms& terms, const ViscosityModel& model, Profile& cur,
                   const NewtonSettings& settings) {
     const int n = grid.intervals() + 1;
+    thread_local BlockSystem s; // scratch only: nothing is carried from one call to the next
     for (int it = 0; it < settings.maxIterations; ++it) {
         model.update(grid, cur);
-        BlockSystem s = buildSystem(grid, terms, cur);
+        buildSystem(grid, terms, cur, s);
         if (!solveBlocks(s)) return false;
         double change = 0.0;
         const double scaleV = 1.0 + std::abs(cur.v[0]);

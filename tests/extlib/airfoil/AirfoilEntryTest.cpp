@@ -5,6 +5,8 @@
 #include <array>
 #include <cmath>
 #include <limits>
+#include <thread>
+#include <vector>
 
 #include "extlib/airfoil/Airfoil.h"
 #include "extlib/airfoil/NacaSection.h"
@@ -173,7 +175,9 @@ TEST(AirfoilEntry, CachedSolutionsEqualFreshOnes) {
     auto fresh = [](const Call& call) {
         Call f = call;
         f.section = 2412, f.raw = 0;
-        f.run(); // a different section empties the cache
+        f.run(); // two other sections empty the cache
+        f.section = 4412;
+        f.run();
         f.section = call.section, f.raw = call.raw;
         f.run();
         return f;
@@ -190,6 +194,54 @@ TEST(AirfoilEntry, CachedSolutionsEqualFreshOnes) {
     c.run();
     EXPECT_NE(c.cl, before);
     EXPECT_EQ(c.cl, fresh(c).cl);
+}
+
+// A polar sweep alternates the plain section with a displaced outline that
+// is new at every angle; both kinds of call give what a solver built afresh
+// for that outline gives, to the bit, while the plain section stays kept.
+// Threads keep their own outlines: the same calls on two threads at once give
+// the same numbers as one after the other.
+TEST(AirfoilEntry, PlainAndDisplacedOutlinesAlternateAndThreadsKeepTheirOwn) {
+    auto expected = [](const Outline& o, float alpha) {
+        PanelSolver solver;
+        SurfaceSolution s;
+        EXPECT_TRUE(solver.setOutline(o));
+        EXPECT_TRUE(solver.solve(alpha, s));
+        return s;
+    };
+    auto sweep = [&](int32_t section, std::vector<float>& cls) {
+        const Outline plain = *BuildNacaOutline(section, 40);
+        for (int k = 0; k < 6; ++k) {
+            Call c;
+            c.section = section, c.h = 40, c.alpha = float(-10 + 4 * k);
+            c.run();
+            const SurfaceSolution p = expected(plain, c.alpha);
+            EXPECT_EQ(c.cl, static_cast<float>(p.cl));
+            EXPECT_EQ(c.v[7], static_cast<float>(p.v[6]));
+            cls.push_back(c.cl);
+            // The displaced outline: every point moved out a little, differently at each angle.
+            Outline displaced;
+            for (int i = 0; i <= 80; ++i) {
+                c.y[size_t(i) + 1] += (i <= 40 ? -1.0f : 1.0f) * 0.002f * float(k + 1) * c.x[size_t(i) + 1];
+                displaced.x.push_back(c.x[size_t(i) + 1]);
+                displaced.y.push_back(c.y[size_t(i) + 1]);
+            }
+            c.mode = 1;
+            c.run();
+            const SurfaceSolution d = expected(displaced, c.alpha);
+            EXPECT_EQ(c.cl, static_cast<float>(d.cl));
+            EXPECT_EQ(c.cm, static_cast<float>(d.cmLe));
+            cls.push_back(c.cl);
+        }
+    };
+    std::vector<float> serial12, serial4412, threaded12, threaded4412;
+    sweep(12, serial12);
+    sweep(4412, serial4412);
+    std::thread other([&] { sweep(4412, threaded4412); });
+    sweep(12, threaded12);
+    other.join();
+    EXPECT_EQ(threaded12, serial12);
+    EXPECT_EQ(threaded4412, serial4412);
 }
 
 } // namespace

@@ -165,6 +165,47 @@ TEST_P(ExactField, SurfaceIsAStreamline) {
     }
 }
 
+// The field is evaluated in two faster ways than panel by panel: sharing the
+// terms of neighbouring panels near the section, and by the multipole
+// expansion far from it. Both must give the panel sums' values to rounding
+// (1e-12, with speeds and stream functions of order 1..20), from just off
+// the surface to far away, and the expansion must decline the points it
+// cannot serve.
+TEST_P(ExactField, FastEvaluationsAgreeWithThePanelSums) {
+    const Case c = GetParam();
+    const KarmanTrefftzFlow kt({c.muX, c.muY}, c.tauDeg, c.alphaDeg);
+    const SheetInput in = Sample(kt, 160);
+    SheetFlow flow;
+    ASSERT_TRUE(flow.setSheet(in.x, in.y, SignedSheetStrength(in.v, in.stag)));
+    SheetFlow::NodeTerms work;
+    int far = 0, near = 0;
+    for (double rho : {1.01, 1.05, 1.3, 2.0, 3.0, 4.0, 6.0, 20.0, 400.0}) {
+        for (int k = 0; k < 64; ++k) {
+            const C p = kt.normalised(kt.circle(2 * kPi * (k + 0.3) / 64, rho));
+            double u, v, u1, v1, psi1;
+            flow.velocity(p.real(), p.imag(), u, v);
+            const double psi = flow.psi(p.real(), p.imag());
+            flow.velocityAndPsi(p.real(), p.imag(), work, u1, v1, psi1);
+            EXPECT_NEAR(u1, u, 1e-12) << p;
+            EXPECT_NEAR(v1, v, 1e-12) << p;
+            EXPECT_NEAR(psi1, psi, 1e-12 * std::max(1.0, std::abs(psi))) << p;
+            double u2 = 99, v2 = 99, psi2 = 99;
+            if (flow.farField(p.real(), p.imag(), u2, v2, psi2)) {
+                ++far;
+                EXPECT_NEAR(u2, u, 1e-12) << p;
+                EXPECT_NEAR(v2, v, 1e-12) << p;
+                EXPECT_NEAR(psi2, psi, 1e-12 * std::max(1.0, std::abs(psi))) << p;
+            } else {
+                ++near;
+                EXPECT_EQ(u2, 99); // nothing written
+                EXPECT_LT(std::abs(p - 0.5), 3.0) << p;
+            }
+        }
+    }
+    EXPECT_GT(far, 200);
+    EXPECT_GT(near, 150);
+}
+
 INSTANTIATE_TEST_SUITE_P(KarmanTrefftz, ExactField,
                          ::testing::Values(Case{-0.1, 0.0, 10, 0}, Case{-0.1, 0.0, 10, 6}, Case{-0.08, 0.08, 8, 4},
                                            Case{-0.12, 0.05, 15, -3}, Case{-0.09, 0.1, 0, 8}));
