@@ -81,6 +81,9 @@ public:
     void DxfCommand();
     void PrinterSetupCommand();
     void PrintTemplatesCommand();
+    void ExportRibsCommand();
+    // The printer of "Printer Setup", shared by every print command.
+    QPrinter& printer();
     void ExportViewCommand();
     // Reads a coordinate file (drag and drop, "Recent files", the command
     // line): as "&General Airfoils" after its dialog. Remembers the file in

@@ -14,6 +14,7 @@
 #include "app/FileCommands.h"
 #include "gui/Form1.h"
 #include "gui/Form3.h"
+#include "gui/FrmExportRibs.h"
 #include "gui/WaitCursor.h"
 #include "io/AirfoilReader.h"
 #include "io/AsciiExport.h"
@@ -128,6 +129,11 @@ void Form1::reportWriteFailure(const CommandResult& r) {
     QApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
 }
 
+QPrinter& Form1::printer() {
+    if (!m_printer) m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    return *m_printer;
+}
+
 void Form1::proposeFile(const QString& fileName) {
     // Same folder as the last file of the dialog, the proposed name.
     const QFileInfo last(m_dialogPath);
@@ -142,14 +148,20 @@ void Form1::notify(const QString& message) {
 }
 
 void Form1::PrinterSetupCommand() {
-    if (!m_printer) m_printer = std::make_unique<QPrinter>();
-    QPageSetupDialog dialog(m_printer.get(), this);
+    QPageSetupDialog dialog(&printer(), this);
     dialog.exec(); // Cancel raises nothing
+}
+
+void Form1::ExportRibsCommand() {
+    HideTip();
+    FrmExportRibs dialog(m_state, this);
+    dialog.exec();
 }
 
 void Form1::PrintTemplatesCommand() {
     HideTip();
-    Form3 dialog(m_state, this);
+    // The templates go to the printer (page size, orientation) chosen in Printer Setup.
+    Form3 dialog(m_state, this, &printer());
     dialog.exec();
 }
 
