@@ -152,8 +152,8 @@ std::vector<std::string> BatchRunner::settingNames() {
 }
 
 CommandResult BatchRunner::redraw() {
-    m_surface->SetBackColor(m_state.WhiteBackground ? QBColor(15) : QBColor(0));
-    m_surface->SetForeColor(m_state.WhiteBackground ? QBColor(0) : QBColor(15));
+    m_surface->SetBackColor(m_state.whiteBackground() ? QBColor(15) : QBColor(0));
+    m_surface->SetForeColor(m_state.whiteBackground() ? QBColor(0) : QBColor(15));
     return RedrawView(m_state, *m_surface);
 }
 
@@ -345,8 +345,8 @@ CommandResult BatchRunner::pngCommand(const std::vector<std::string>& w) {
         height = int(b);
     }
     ImageSurface picture(width, height);
-    picture.SetBackColor(m_state.WhiteBackground ? QBColor(15) : QBColor(0));
-    picture.SetForeColor(m_state.WhiteBackground ? QBColor(0) : QBColor(15));
+    picture.SetBackColor(m_state.whiteBackground() ? QBColor(15) : QBColor(0));
+    picture.SetForeColor(m_state.whiteBackground() ? QBColor(0) : QBColor(15));
     const CommandResult r = RedrawView(m_state, picture);
     if (!r.ok) return r;
     if (Status st = picture.SavePng(w[1]); !st) return fail(st.message());

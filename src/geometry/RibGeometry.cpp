@@ -144,7 +144,9 @@ std::vector<CutPoint> crossings(const std::vector<RawSegment>& raw) {
             const size_t lo = std::min(i, j), hi = std::max(i, j);
             if (hi == lo + 1 || (lo == 0 && hi == m - 1)) continue; // neighbours share a corner
             double s = 0, t = 0;
-            if (!segmentsCross(raw[i].a, raw[i].b, raw[j].a, raw[j].b, s, t)) continue;
+            // Each segment owns its start but not its end, so a crossing through a corner of the
+            // raw curve is found once, not once for each segment meeting there.
+            if (!segmentsCross(raw[i].a, raw[i].b, raw[j].a, raw[j].b, s, t) || s == 1 || t == 1) continue;
             cuts.push_back({i, s, id});
             cuts.push_back({j, t, id});
             ++id;
@@ -314,6 +316,21 @@ std::vector<Loop> InnerOutline(const Loop& outline, double skin) {
                 Piece* next = nullptr;
                 for (auto it = lo; it != hi; ++it)
                     if (!used[static_cast<size_t>(it->second - pieces.data())]) next = it->second;
+                if (!next) {
+                    // Crossings that nearly coincide (many short edges within one skin, as
+                    // round a leading edge) can leave a sliver between them: go on from
+                    // the nearest kept piece that starts within a hundredth of the skin.
+                    const Point2 end = piece->points.back();
+                    double best = 0.01 * skin;
+                    if (norm(first->points.front() - end) <= best) {
+                        closed = true;
+                        break;
+                    }
+                    for (Piece* other : kept)
+                        if (!used[static_cast<size_t>(other - pieces.data())] &&
+                            norm(other->points.front() - end) <= best)
+                            best = norm(other->points.front() - end), next = other;
+                }
                 if (!next) break;
                 piece = next;
             }

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <fstream>
 #include <numbers>
 
 #include "geometry/RibGeometry.h"
@@ -119,6 +120,29 @@ TEST(InnerOutline, DegenerateOutlinesGiveNothingInsteadOfFailing) {
     const std::vector<Loop> in = InnerOutline(repeated, 0.01);
     ASSERT_EQ(in.size(), 1u);
     EXPECT_FALSE(LoopSelfIntersects(in.front()));
+}
+
+TEST(InnerOutline, DenseLeadingEdgeAndDeflectedFlapOfARealSectionGiveOneCleanLoop) {
+    // NACA 4424 with 340 points and a 20-degree flap as the program makes it: round the leading
+    // edge many edges lie within one skin, and crossings there nearly coincide. A 1000 mm to 600 mm
+    // wing of 500 ribs; rib 216 (827.66 mm) once lost its inner outline that way.
+    std::ifstream in(std::string(RIBCRAFT_TEST_DATA) + "/geometry/naca4424-flap20-340.txt");
+    Loop unit;
+    for (double x = 0, y = 0; in >> x >> y;)
+        unit.push_back({x, y});
+    ASSERT_EQ(unit.size(), 341u);
+    for (const double skin : {3.0, 10.0})
+        for (int k = 1; k <= 500; k += k < 216 ? 43 : 57) {
+            const double chord = 1000.0 + (k - 1) * (600.0 - 1000.0) / 499;
+            Loop rib;
+            for (const Point2& p : unit)
+                rib.push_back({chord * p.x, chord * p.y});
+            const std::vector<Loop> in = InnerOutline(rib, skin);
+            ASSERT_EQ(in.size(), 1u) << "rib " << k << ", skin " << skin;
+            EXPECT_FALSE(LoopSelfIntersects(in.front())) << "rib " << k;
+            for (const Point2& p : in.front())
+                ASSERT_NEAR(DistanceToLoop(rib, p), skin, 0.01 * skin) << "rib " << k;
+        }
 }
 
 TEST(SparNotch, RectangularCutsTopAndBottomRemoveExactlyTheirRectangle) {
