@@ -39,8 +39,8 @@ private:
 };
 
 void prepare(Surface& surface, const SharedState& state) {
-    surface.SetBackColor(state.WhiteBackground ? QBColor(15) : QBColor(0));
-    surface.SetForeColor(state.WhiteBackground ? QBColor(0) : QBColor(15));
+    surface.SetBackColor(state.whiteBackground() ? QBColor(15) : QBColor(0));
+    surface.SetForeColor(state.whiteBackground() ? QBColor(0) : QBColor(15));
     surface.Cls();
 }
 
