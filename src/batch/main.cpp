@@ -5,6 +5,7 @@
 #include <cstring>
 #include <fstream>
 #include <iostream>
+#include <memory>
 
 #include "batch/BatchRunner.h"
 
@@ -29,8 +30,10 @@ airfoil section, without a window. '#' starts a comment.
   save FILE              the data of the current view as text
   dxf FILE               the outline as a DXF drawing
   png FILE [W H]         the current view as a PNG picture (1200 x 800)
-  templates FILE ROOT TIP SECTIONS SKIN [in|cm]
+  templates FILE ROOT TIP SECTIONS SKIN [in|cm] [letter|a4|a3]
                          the wing-rib templates as a PDF file
+  ribs FILE ROOT TIP SECTIONS SKIN [in|cm|mm] [dxf|svg] [notch POS WIDTH DEPTH top|bottom|both]...
+                         every rib as closed outlines for a cutter
   report                 the coefficients report
   results                the result panel, one "key = text" line each
 
@@ -50,14 +53,20 @@ int main(int argc, char** argv) {
         std::cout << "ribcraft-batch " << RIBCRAFT_VERSION << '\n';
         return 0;
     }
-    // Text metrics and pictures need a GUI application, but never a screen.
-    if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    QGuiApplication app(argc, argv);
     if (argc > 2 || (argc == 2 && argv[1][0] == '-' && argv[1][1] != '\0')) {
         std::cerr << "usage: ribcraft-batch [SCRIPT]   (ribcraft-batch --help for the commands)\n";
         return 2;
     }
     ribcraft::BatchRunner runner(std::cout);
+    // Text metrics and pictures need a GUI application, but never a screen;
+    // it is made only when a command draws a picture or a PDF, so numeric
+    // scripts start no part of the GUI.
+    std::unique_ptr<QGuiApplication> app;
+    runner.setPictureSupport([&app, &argc, argv] {
+        if (app || QGuiApplication::instance()) return;
+        if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+        app = std::make_unique<QGuiApplication>(argc, argv);
+    });
     if (argc == 2) {
         std::ifstream script(argv[1]);
         if (!script) {
