@@ -94,6 +94,7 @@ bool firstSurface(DragResult& r, Workspace& w, const DragInputs& in, int k) {
     }
     r.K1 = k;
     if (!solveSurface(r, w, r.K1, in, r.Cd1, r.last1)) return false;
+    r.Transition1 = r.TransitionPoint; // the second surface's march writes TransitionPoint again
     if (in.Alpha < 0 && r.last1 < r.K1 - 1) {
         r.SeparatedArc1 = std::abs(r.ArcLength[r.K1] - r.ArcLength[r.last1]);
         const double tau = segmentSlope(r, 1, 2);

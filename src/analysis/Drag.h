@@ -37,6 +37,7 @@ struct DragResult {
     int StallFlag = 0;         // 1 when either surface has more than 0.5 chord of separated arc
     int StagPoint = 0;
     int TransitionPoint = 0;                     // of the second surface
+    int Transition1 = 0;                         // the same on the first surface
     int K1 = 0, K2 = 0;                          // stations of the two surfaces
     int last1 = 0, last2 = 0;                    // last attached turbulent station of each surface
     double SeparatedArc1 = 0, SeparatedArc2 = 0; // L1, L2 of the separation model (0 when not applied)

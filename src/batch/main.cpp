@@ -1,28 +1,26 @@
-// ribcraft-batch [SCRIPT]: runs the commands of SCRIPT (or standard input).
+// ribcraft-batch [--jobs N] [SCRIPT...]: runs the commands of each SCRIPT (or
+// of standard input), several scripts N at a time.
 
 #include <QGuiApplication>
 #include <cstdlib>
-#include <fstream>
 #include <iostream>
 
 #include "batch/BatchRunner.h"
+#include "batch/ScriptJobs.h"
 
 int main(int argc, char** argv) {
+    const ribcraft::BatchArguments args = ribcraft::ParseBatchArguments(argc, argv);
+    if (!args.error.empty()) {
+        std::cerr << args.error << "\nusage: ribcraft-batch [--jobs N] [SCRIPT...]\n";
+        return 2;
+    }
     // Text metrics and pictures need a GUI application, but never a screen.
     if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
     QGuiApplication app(argc, argv);
-    if (argc > 2) {
-        std::cerr << "usage: ribcraft-batch [SCRIPT]\n";
-        return 2;
+    if (args.scripts.empty()) {
+        ribcraft::BatchRunner runner(std::cout);
+        runner.setJobs(args.jobs);
+        return runner.runScript(std::cin, std::cerr);
     }
-    ribcraft::BatchRunner runner(std::cout);
-    if (argc == 2) {
-        std::ifstream script(argv[1]);
-        if (!script) {
-            std::cerr << "cannot open " << argv[1] << '\n';
-            return 1;
-        }
-        return runner.runScript(script, std::cerr);
-    }
-    return runner.runScript(std::cin, std::cerr);
+    return ribcraft::RunScripts(args.scripts, args.jobs, std::cout, std::cerr);
 }
