@@ -44,15 +44,16 @@ void ZoomOut(SharedState& s) {
 
 void ZoomReset(SharedState& s) {
     if (s.VFlag == 6) {
-        s.MeshMax = 1.5;
-        s.MeshMin = -0.5;
-        s.MeshMinY = -1;
-        s.MeshMaxY = 1;
+        const SharedState start;
+        s.MeshMax = start.MeshMax;
+        s.MeshMin = start.MeshMin;
+        s.MeshMinY = start.MeshMinY;
+        s.MeshMaxY = start.MeshMaxY;
     } else if (s.VFlag == 4 || s.VFlag == 5) {
-        s.ContMaxX = 1.5;
-        s.ContMinX = -0.5;
-        s.ContMinY = -1;
-        s.ContMaxY = 1;
+        s.ContMaxX = s.ContMaxXDef;
+        s.ContMinX = s.ContMinXDef;
+        s.ContMinY = s.ContMinyDef;
+        s.ContMaxY = s.ContMaxYDef;
     }
 }
 
@@ -155,7 +156,6 @@ void ApplyColorCommand(SharedState& s, ColorCommand c) {
 }
 
 void SelectBackground(SharedState& s, bool white) {
-    s.WhiteBackground = white;
     if (white) {
         s.BackgroundColor = 0;
         if (s.UpperColor == 15) s.UpperColor = 0;

@@ -1,7 +1,7 @@
 #pragma once
 // Every variable that more than one command touches: the main window's public
 // and private state and the program-wide variables, under their own names and
-// with their start-up defaults (see resetToStartup). Form1 owns one, the batch
+// with their start-up defaults as member initialisers. Form1 owns one, the batch
 // tool owns one, tests make their own. Arrays keep their 1-based meaning:
 // element 0 is unused and element 1 is what the kernels receive.
 
@@ -39,18 +39,16 @@ struct PanelTexts {
 };
 
 struct SharedState {
-    struct NoReset {};
-    explicit SharedState(NoReset) {}
-    SharedState() { resetToStartup(); }
-    // Sets every default of the start-up sequence (the state after the main window has loaded).
-    void resetToStartup();
+    // Back to the state after the main window has loaded: the member
+    // initialisers below are that state, and the one place a default lives.
+    void resetToStartup() { *this = SharedState{}; }
 
     // ---- free stream and view selection
     double PointRadius = 0;
     int StagPoint = 0;
     int ShowStagPoint = 0;
     int NewFlag = 1;
-    double VInf = 60, Pinf = 101000, RhoInf = 1.2, Qinf = 2160;
+    double VInf = 60, Pinf = 101000, RhoInf = 1.2, Qinf = 0.5 * RhoInf * VInf * VInf;
     int XChoice = 2;
     int VFlag = 1;
 
@@ -85,7 +83,8 @@ struct SharedState {
 
     // ---- colours and one-shot flags
     int UpperColor = 0, LowerColor = 14;
-    int BackgroundColor = 0;
+    int BackgroundColor = 0; // 0: the white background (black drawing), 15: the black one
+    bool whiteBackground() const { return BackgroundColor == 0; }
     int ColorTarget = 0;
     int PolarView = 0;
     int PolarCount = 0;
@@ -99,7 +98,6 @@ struct SharedState {
     double PlotAspect = 1;
     float FlapAngleRad = 0, HingeFraction = 0;
     double Pi = 3.14159265358979323846;
-    bool WhiteBackground = true; // which of the two background commands is checked
 
     // ---- program-wide variables
     int SurfacePoints = 60;

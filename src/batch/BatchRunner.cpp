@@ -10,6 +10,7 @@
 #include "app/FileCommands.h"
 #include "app/PanelDriver.h"
 #include "app/ReportSource.h"
+#include "app/RibExport.h"
 #include "app/dialogs/DialogProtocol.h"
 #include "app/dialogs/FlapDialogModel.h"
 #include "app/dialogs/OptionsDialogModel.h"
@@ -151,8 +152,8 @@ std::vector<std::string> BatchRunner::settingNames() {
 }
 
 CommandResult BatchRunner::redraw() {
-    m_surface->SetBackColor(m_state.WhiteBackground ? QBColor(15) : QBColor(0));
-    m_surface->SetForeColor(m_state.WhiteBackground ? QBColor(0) : QBColor(15));
+    m_surface->SetBackColor(m_state.whiteBackground() ? QBColor(15) : QBColor(0));
+    m_surface->SetForeColor(m_state.whiteBackground() ? QBColor(0) : QBColor(15));
     return RedrawView(m_state, *m_surface);
 }
 
@@ -257,7 +258,13 @@ CommandResult BatchRunner::command(const std::vector<std::string>& w) {
     if (verb == "save" && needs(1)) return AsciiFile(m_state, w[1]);
     if (verb == "dxf" && needs(1)) return ExportDxf(m_state, w[1]);
     if (verb == "png" && (needs(1) || needs(3))) return pngCommand(w);
-    if (verb == "templates" && (needs(5) || needs(6))) return templatesCommand(w);
+    if (verb == "templates" && args >= 5 && args <= 7) return templatesCommand(w);
+    if (verb == "ribs" && args >= 5) {
+        const Result<RibJob> job = ParseRibsCommand(w);
+        if (!job.ok()) return fail(job.status().message());
+        if (const Status s = ExportRibs(m_state, *job, w[1]); !s.ok()) return fail(s.message());
+        return {};
+    }
     if (verb == "report" && needs(0)) {
         printReport();
         return {};
@@ -307,17 +314,25 @@ CommandResult BatchRunner::templatesCommand(const std::vector<std::string>& w) {
     double* values[4] = {&job.RootChord, &job.TipChord, &job.Sections, &job.SkinThickness};
     for (int i = 0; i < 4; ++i)
         if (!parseNumber(w[size_t(i) + 2], *values[i]))
-            return fail("templates takes FILE ROOT TIP SECTIONS SKIN [in|cm]");
-    if (w.size() == 7) {
-        if (w[6] != "in" && w[6] != "cm") return fail("templates units are in or cm: " + w[6]);
-        job.Centimetres = w[6] == "cm";
+            return fail("templates takes FILE ROOT TIP SECTIONS SKIN [in|cm] [letter|a4|a3]");
+    QPageSize::PageSizeId page = QPageSize::Letter;
+    for (size_t i = 6; i < w.size(); ++i) {
+        if (w[i] == "in" || w[i] == "cm")
+            job.Centimetres = w[i] == "cm";
+        else if (w[i] == "letter" || w[i] == "a4" || w[i] == "a3")
+            page = w[i] == "letter" ? QPageSize::Letter : w[i] == "a4" ? QPageSize::A4 : QPageSize::A3;
+        else
+            return fail("templates takes in or cm and a page of letter, a4 or a3: " + w[i]);
     }
     // The document is drawn in memory and replaces the file only when every page was printed.
     CommandResult printed;
-    const Status saved = SavePdf(w[1], [&](PdfSurface& pdf) {
-        printed = PrintTemplates(pdf, m_state, job);
-        return printed.ok ? Status::Ok() : Status::Error(ErrorKind::InvalidInput, printed.message);
-    });
+    const Status saved = SavePdf(
+        w[1],
+        [&](PdfSurface& pdf) {
+            printed = PrintTemplates(pdf, m_state, job);
+            return printed.ok ? Status::Ok() : Status::Error(ErrorKind::InvalidInput, printed.message);
+        },
+        page);
     if (!printed.ok) return printed;
     if (!saved) return fail(saved.message());
     return printed;
@@ -333,8 +348,8 @@ CommandResult BatchRunner::pngCommand(const std::vector<std::string>& w) {
         height = int(b);
     }
     ImageSurface picture(width, height);
-    picture.SetBackColor(m_state.WhiteBackground ? QBColor(15) : QBColor(0));
-    picture.SetForeColor(m_state.WhiteBackground ? QBColor(0) : QBColor(15));
+    picture.SetBackColor(m_state.whiteBackground() ? QBColor(15) : QBColor(0));
+    picture.SetForeColor(m_state.whiteBackground() ? QBColor(0) : QBColor(15));
     const CommandResult r = RedrawView(m_state, picture);
     if (!r.ok) return r;
     if (Status st = picture.SavePng(w[1]); !st) return fail(st.message());

@@ -14,8 +14,10 @@
 //   save FILE              the Save command for the current view
 //   dxf FILE               export the outline as DXF
 //   png FILE [W H]         the current view drawn offscreen (1200 x 800)
-//   templates FILE ROOT TIP SECTIONS SKIN [in|cm]
-//                          print the wing-rib templates into a PDF file (Letter pages)
+//   templates FILE ROOT TIP SECTIONS SKIN [in|cm] [letter|a4|a3]
+//                          print the wing-rib templates into a PDF file (Letter pages unless given)
+//   ribs FILE ROOT TIP SECTIONS SKIN [in|cm|mm] [dxf|svg] [notch PERCENT WIDTH DEPTH top|bottom|both]...
+//                          the ribs as closed outlines for a cutter (DXF, or SVG for a FILE ending in .svg)
 //   report                 the report's lines to the output
 //   results                the result panel, one "key = text" line each
 //   sweep FROM TO STEP [inviscid]

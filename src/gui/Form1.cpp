@@ -160,8 +160,8 @@ void Form1::Command1_Click() {
     EnableMenus();
     m_picture1->setRubberBandEnabled(HasFreeWindow(m_state.VFlag));
     ImageSurface& surface = m_picture1->surface();
-    const Rgb back = m_state.WhiteBackground ? QBColor(15) : QBColor(0);
-    const Rgb fore = m_state.WhiteBackground ? QBColor(0) : QBColor(15);
+    const Rgb back = m_state.whiteBackground() ? QBColor(15) : QBColor(0);
+    const Rgb fore = m_state.whiteBackground() ? QBColor(0) : QBColor(15);
     surface.SetBackColor(back);
     surface.SetForeColor(fore);
     m_lastRedraw = RedrawView(m_state, surface);
@@ -188,7 +188,7 @@ void Form1::recolourLegend() {
     const int colours[2] = {m_state.UpperColor, m_state.LowerColor};
     for (int i = 0; i < 2; ++i) {
         const QString css = QStringLiteral("color: %1; background: %2")
-                                .arg(paletteCss(colours[i]), m_state.WhiteBackground ? "white" : "black");
+                                .arg(paletteCss(colours[i]), m_state.whiteBackground() ? "white" : "black");
         m_Label5[i]->setStyleSheet(css);
         m_Label7[i * 2]->setStyleSheet(css);
     }

@@ -78,6 +78,9 @@ public:
     void DxfCommand();
     void PrinterSetupCommand();
     void PrintTemplatesCommand();
+    void ExportRibsCommand();
+    // The printer of "Printer Setup", shared by every print command.
+    QPrinter& printer();
     // The outcome of the last redraw.
     const CommandResult& lastRedraw() const { return m_lastRedraw; }
     // Whether warnings and boundary-layer faults open their modal boxes (tests turn this off).

@@ -207,6 +207,7 @@ void Form1::connectMenus() {
     connect(m.exit1, &QAction::triggered, qApp, &QApplication::quit);
     connect(m.mnuSave, &QAction::triggered, this, &Form1::SaveCommand);
     connect(m.mnuDxf, &QAction::triggered, this, &Form1::DxfCommand);
+    connect(m.mnuExportRibs, &QAction::triggered, this, &Form1::ExportRibsCommand);
     connect(m.mnuPrint, &QAction::triggered, this, &Form1::PrintTemplatesCommand);
     connect(m.mnuPrinterSetup, &QAction::triggered, this, &Form1::PrinterSetupCommand);
     connect(m.mnuGeneral, &QAction::triggered, this, &Form1::GeneralAirfoilsCommand);

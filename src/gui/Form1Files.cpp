@@ -11,6 +11,7 @@
 #include "app/FileCommands.h"
 #include "gui/Form1.h"
 #include "gui/Form3.h"
+#include "gui/FrmExportRibs.h"
 #include "gui/WaitCursor.h"
 #include "io/AirfoilReader.h"
 #include "io/AsciiExport.h"
@@ -105,15 +106,26 @@ void Form1::reportWriteFailure(const CommandResult& r) {
     QApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
 }
 
+QPrinter& Form1::printer() {
+    if (!m_printer) m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    return *m_printer;
+}
+
 void Form1::PrinterSetupCommand() {
-    if (!m_printer) m_printer = std::make_unique<QPrinter>();
-    QPageSetupDialog dialog(m_printer.get(), this);
+    QPageSetupDialog dialog(&printer(), this);
     dialog.exec(); // Cancel raises nothing
+}
+
+void Form1::ExportRibsCommand() {
+    HideTip();
+    FrmExportRibs dialog(m_state, this);
+    dialog.exec();
 }
 
 void Form1::PrintTemplatesCommand() {
     HideTip();
-    Form3 dialog(m_state, this);
+    // The templates go to the printer (page size, orientation) chosen in Printer Setup.
+    Form3 dialog(m_state, this, &printer());
     dialog.exec();
 }
 

@@ -6,7 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QPrintDialog>
+#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
@@ -22,8 +22,12 @@
 
 namespace ribcraft {
 
-Form3::Form3(SharedState& state, QWidget* parent)
-    : QDialog(parent), m_state(state), m_model(std::make_unique<TemplatesModel>(state)) {
+Form3::Form3(SharedState& state, QWidget* parent, QPrinter* printer)
+    : QDialog(parent), m_state(state), m_model(std::make_unique<TemplatesModel>(state)), m_printer(printer) {
+    if (!m_printer) {
+        m_ownPrinter = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        m_printer = m_ownPrinter.get();
+    }
     setObjectName("Form3");
     setWindowTitle(QString::fromStdString(m_model->caption()));
     setModal(true);
@@ -124,15 +128,22 @@ CommandResult Form3::printToPrinter(QPrinter& printer) {
     return PrintTemplates(surface, m_state, m_model->job());
 }
 
+void Form3::preview() {
+    QPrintPreviewDialog preview(m_printer, this);
+    preview.setObjectName("TemplatePreview");
+    preview.setWindowTitle(windowTitle());
+    connect(&preview, &QPrintPreviewDialog::paintRequested, this,
+            [this](QPrinter* printer) { m_lastResult = printToPrinter(*printer); });
+    preview.exec();
+}
+
 void Form3::ok() {
     if (!m_pdfPath.isEmpty()) {
         m_lastResult = printToPdf(m_pdfPath);
     } else {
-        QPrinter printer(QPrinter::HighResolution);
-        QPrintDialog chooser(&printer, this);
-        chooser.setWindowTitle(windowTitle());
-        if (chooser.exec() != QDialog::Accepted) return; // back to the dimensions
-        m_lastResult = printToPrinter(printer);
+        // Refuse a job that cannot be printed before showing an empty preview.
+        m_lastResult = CheckTemplateJob(m_state, m_model->job());
+        if (m_lastResult.ok) preview();
     }
     if (!m_lastResult.ok) {
         if (m_showMessages) QMessageBox::warning(this, windowTitle(), QString::fromStdString(m_lastResult.message));

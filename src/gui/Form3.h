@@ -8,8 +8,9 @@
 //     Text3 "Skin Thickness"      inset of the dashed outline (SpinButton3)
 //     Text2 "Number of Sections"  number of templates (SpinButton2)
 //   Frame2 "Units"               Option2 "in" (selected at opening), Option3 "cm"
-//   SSCommand1 "OK"               asks for a printer (Qt's print dialog, which also prints to a PDF
-//                                 file), prints the templates and closes
+//   SSCommand1 "OK"               shows the templates in a print preview on the printer chosen in
+//                                 "Printer Setup" (page size, orientation); from there the user prints
+//                                 or saves a PDF; then closes
 //   Command1 "Cancel"             closes without printing
 //   Command2 "Help ?"             help context 70
 // The rules live in TemplatesModel, the printing in PrintTemplates.
@@ -34,13 +35,15 @@ class SpinButton;
 class Form3 : public QDialog {
     Q_OBJECT
 public:
-    explicit Form3(SharedState& state, QWidget* parent = nullptr);
+    // printer: the window's printer (from "Printer Setup"); null makes one of its own.
+    explicit Form3(SharedState& state, QWidget* parent = nullptr, QPrinter* printer = nullptr);
     ~Form3() override;
 
     const TemplatesModel& model() const { return *m_model; }
+    QPrinter& printer() const { return *m_printer; }
 
     // When set, OK writes the templates straight to this PDF file (Letter
-    // pages, true scale) instead of asking for a printer.
+    // pages, true scale) instead of showing the preview.
     void setPdfOutput(const QString& path) { m_pdfPath = path; }
     // The outcome of the last OK: a failed job keeps the dialog open and
     // shows the message (unless messages are off, as in tests).
@@ -51,6 +54,7 @@ private:
     void ok();
     CommandResult printToPdf(const QString& path);
     CommandResult printToPrinter(QPrinter& printer);
+    void preview();
     QLineEdit* addRow(QGridLayout* grid, int row, const QString& label, int index);
     void showModel();
 
@@ -63,6 +67,8 @@ private:
     SpinButton* m_tipSpin = nullptr;
     QRadioButton* m_inches = nullptr;
     QRadioButton* m_centimetres = nullptr;
+    QPrinter* m_printer = nullptr;
+    std::unique_ptr<QPrinter> m_ownPrinter;
     QString m_pdfPath;
     CommandResult m_lastResult;
     bool m_showMessages = true;

@@ -22,6 +22,7 @@ void buildFile(MainMenus& m, QMenuBar* bar) {
     m.mnuSave = item(m.mnuFile, "&Save ASCII File", "mnuSave");
     m.mnuFile->addSeparator();
     m.mnuDxf = item(m.mnuFile, "Export Airfoil &DXF File", "mnuDxf");
+    m.mnuExportRibs = item(m.mnuFile, "Export &Ribs…", "mnuExportRibs");
     m.mnuFile->addSeparator();
     m.mnuPrint = item(m.mnuFile, "&Print Airfoil Template", "mnuPrint");
     m.mnuPrinterSetup = item(m.mnuFile, "Printer Setup", "mnuPrinterSetup");

@@ -5,6 +5,7 @@
 // Action              Caption
 // mnuSave             "&Save ASCII File"
 // mnuDxf              "Export Airfoil &DXF File"
+// mnuExportRibs       "Export &Ribs…"
 // mnuPrint            "&Print Airfoil Template"
 // mnuPrinterSetup     "Printer Setup"
 // exit1               "E&xit"
@@ -44,7 +45,8 @@ struct MainMenus {
     QMenu* mnuHelp = nullptr;
     QMenu* mnuColor = nullptr;
 
-    QAction *mnuSave = nullptr, *mnuDxf = nullptr, *mnuPrint = nullptr, *mnuPrinterSetup = nullptr, *exit1 = nullptr;
+    QAction *mnuSave = nullptr, *mnuDxf = nullptr, *mnuExportRibs = nullptr, *mnuPrint = nullptr,
+            *mnuPrinterSetup = nullptr, *exit1 = nullptr;
     QAction *mnuCopy = nullptr, *mnuZoomSeparator = nullptr, *mnuZoomIn = nullptr, *mnuZoomOut = nullptr,
             *mnuZoomReset = nullptr;
     QAction *mnuCoordinates = nullptr, *mnuVelocityDistribution = nullptr, *mnuPressureDistribution = nullptr,

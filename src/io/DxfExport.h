@@ -1,8 +1,7 @@
 #pragma once
-// Minimal DXF drawing of the section outline: one ENTITIES section holding a chain of LINE
-// entities from point 1 to point N (no closing entity from N back to 1), in chord units on
-// layer "0". Group codes and numbers are print items (" 0 ", " .5 ", "-.025 "), every line ends
-// in CR LF.
+// Minimal DXF drawing of the section outline: one ENTITIES section holding a closed chain of
+// LINE entities from point 1 to point N and back to point 1, in chord units on layer "0".
+// Group codes and numbers are print items (" 0 ", " .5 ", "-.025 "), every line ends in CR LF.
 
 #include <span>
 #include <string>
@@ -14,7 +13,8 @@
 namespace ribcraft {
 
 // Lines of the drawing for outline points 1..N (element k - 1 of the spans is point k).
-// N points give 4 + 16 * (N - 1) + 4 lines.
+// N >= 3 points give N entities, 4 + 16 * N + 4 lines (N - 1 when point N already
+// repeats point 1); two points give their one line.
 std::vector<std::string> DxfLines(std::span<const float> x, std::span<const float> y);
 
 // Writes the drawing (replacing the file), whole or not at all.

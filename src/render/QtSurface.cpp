@@ -109,7 +109,10 @@ void PainterSurface::deviceFillRect(double x1, double y1, double x2, double y2, 
 }
 
 QFont PainterSurface::qtFont(const FontSpec& font) const {
-    QFont f(QString::fromStdString(font.name));
+    // An empty name is the device's default face. A font made from an empty
+    // family name cannot be recorded by the print preview (it crashes there).
+    QFont f;
+    if (!font.name.empty()) f.setFamily(QString::fromStdString(font.name));
     f.setBold(font.bold);
     f.setItalic(font.italic);
     if (font.pixelHeight < 0) {

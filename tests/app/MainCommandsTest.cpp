@@ -14,7 +14,7 @@ TEST(StartupState, DefaultsAfterLoading) {
     EXPECT_EQ(s.PointRadius, 0);
     EXPECT_DOUBLE_EQ(s.Qinf, 2160);
     EXPECT_EQ(s.BackgroundColor, 0); // white drawing area, black foreground
-    EXPECT_TRUE(s.WhiteBackground);
+    EXPECT_TRUE(s.whiteBackground());
     EXPECT_EQ(s.UpperColor, 0); // white became black on the white background
     EXPECT_EQ(s.LowerColor, 14);
     EXPECT_EQ(s.DialogCancelled, 0);
@@ -135,7 +135,7 @@ TEST(Colours, ColourMenuAndBackgrounds) {
     SelectBackground(s, false);
     EXPECT_EQ(s.BackgroundColor, 15);
     EXPECT_EQ(s.UpperColor, 15); // black curve turns white on black
-    EXPECT_FALSE(s.WhiteBackground);
+    EXPECT_FALSE(s.whiteBackground());
     ApplyColorCommand(s, ColorCommand::WhiteBlack);
     EXPECT_EQ(s.UpperColor, 15);
     SelectBackground(s, true);

@@ -66,7 +66,7 @@ TEST_F(BatchTest, SaveWritesTheCpDistributionOfTheCpView) {
 TEST_F(BatchTest, DxfHoldsTheOutlineAsLines) {
     Run({"dxf " + Path("outline.dxf")});
     const FileLines f = ReadLines(Path("outline.dxf"));
-    ASSERT_EQ(f.lines.size(), 1912u); // 4 + 119 entities of 16 lines + 4
+    ASSERT_EQ(f.lines.size(), 1928u); // 4 + 120 entities of 16 lines (the last closes the outline) + 4
     EXPECT_TRUE(f.crlf);
     EXPECT_EQ(f.lines[1], "SECTION");
     EXPECT_EQ(f.lines[5], "LINE");

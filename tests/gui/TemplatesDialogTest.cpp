@@ -7,9 +7,13 @@
 
 #include <QFile>
 #include <QLineEdit>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QTimer>
 
 #include <filesystem>
 
@@ -118,6 +122,47 @@ TEST_F(TemplatesDialog, RefusedJobKeepsTheDialogOpenAndWritesNoFileAndCancelPrin
         EXPECT_FALSE(form.isVisible());
     }
     EXPECT_FALSE(QFile::exists(pdf));
+}
+
+TEST_F(TemplatesDialog, OkPreviewsOnThePrinterOfPrinterSetupAndARefusedJobShowsNoPreview) {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setPageOrientation(QPageLayout::Landscape);
+    Form3 form(st, nullptr, &printer);
+    form.setShowMessages(false);
+    form.show();
+    typeInto(form.findChild<QLineEdit*>("Text3"), "0.1");
+    QPrinter* previewed = nullptr;
+    int pages = 0;
+    QTimer::singleShot(0, [&] {
+        auto* preview = qobject_cast<QPrintPreviewDialog*>(QApplication::activeModalWidget());
+        if (!preview) return;
+        previewed = preview->printer();
+        if (auto* pagesView = preview->findChild<QPrintPreviewWidget*>()) pages = pagesView->pageCount();
+        preview->reject();
+    });
+    QTest::mouseClick(form.findChild<QPushButton*>("SSCommand1"), Qt::LeftButton);
+    EXPECT_EQ(previewed, &printer);
+    EXPECT_EQ(pages, 1);
+    EXPECT_TRUE(form.lastResult().ok) << form.lastResult().message;
+    EXPECT_EQ(printer.pageLayout().orientation(), QPageLayout::Landscape);
+
+    // A skin too thick for the 6-in ellipse (0.72 in thick): the reason, no preview.
+    typeInto(form.findChild<QLineEdit*>("Text3"), "0.5");
+    form.show();
+    bool opened = false;
+    QTimer::singleShot(0, [&] {
+        if (auto* preview = qobject_cast<QPrintPreviewDialog*>(QApplication::activeModalWidget())) {
+            opened = true;
+            preview->reject();
+        }
+    });
+    QTest::mouseClick(form.findChild<QPushButton*>("SSCommand1"), Qt::LeftButton);
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(opened);
+    EXPECT_FALSE(form.lastResult().ok);
+    EXPECT_NE(form.lastResult().message.find("too thick"), std::string::npos) << form.lastResult().message;
+    EXPECT_TRUE(form.isVisible());
 }
 
 } // namespace

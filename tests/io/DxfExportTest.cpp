@@ -33,7 +33,7 @@ TEST(DxfExport, LinesAndGroupCodes) {
     std::vector<float> x, y;
     outline(x, y);
     auto lines = DxfLines(std::span(x).first(120), std::span(y).first(120));
-    ASSERT_EQ(lines.size(), 1912u);
+    ASSERT_EQ(lines.size(), 1928u); // 4 + 120 entities of 16 lines + 4
     EXPECT_EQ(lines[0], " 0 ");
     EXPECT_EQ(lines[1], "SECTION");
     EXPECT_EQ(lines[2], " 2 ");
@@ -54,9 +54,19 @@ TEST(DxfExport, LinesAndGroupCodes) {
     EXPECT_EQ(first[13], PrintItemSingle(y[1]));
     EXPECT_EQ(first[13].front(), '-');
     EXPECT_EQ(first[15], " 0 ");
-    EXPECT_EQ(lines[1908], " 0 ");
-    EXPECT_EQ(lines[1909], "ENDSEC");
-    EXPECT_EQ(lines[1911], "EOF");
+    // The closing entity runs from point 120 (upper surface) back to the trailing edge.
+    const std::vector<std::string> last(lines.begin() + 1908, lines.begin() + 1924);
+    EXPECT_EQ(last[1], "LINE");
+    EXPECT_EQ(last[5], PrintItemSingle(x[119]));
+    EXPECT_EQ(last[7], PrintItemSingle(y[119]));
+    EXPECT_EQ(last[11], " 1 ");
+    EXPECT_EQ(last[13], PrintItemSingle(y[0]));
+    EXPECT_EQ(lines[1924], " 0 ");
+    EXPECT_EQ(lines[1925], "ENDSEC");
+    EXPECT_EQ(lines[1927], "EOF");
+    // A loop that already repeats its first point gets no zero-length closing entity.
+    x[120] = x[0], y[120] = y[0];
+    EXPECT_EQ(DxfLines(x, y).size(), 1928u);
 
     const std::vector<float> px{0.5f, 0.25f}, py{-0.025f, 0.0f};
     auto two = DxfLines(px, py);
@@ -67,7 +77,8 @@ TEST(DxfExport, LinesAndGroupCodes) {
     EXPECT_EQ(DxfDialogTitle("0012"), "Export NACA 0012 DXF File");
 }
 
-// A real DXF reader opens our file: 119 LINE entities, each starting where the previous ended.
+// A real DXF reader opens our file: 120 LINE entities, each starting where the previous ended,
+// the last ending where the first starts.
 TEST(DxfExport, OpensInADxfReader) {
     std::string python;
     for (const char* candidate : {"/usr/bin/python3", "python3"}) {
@@ -89,11 +100,11 @@ TEST(DxfExport, OpensInADxfReader) {
     std::ofstream(script) << "import sys, ezdxf\n"
                              "doc = ezdxf.readfile(sys.argv[1])\n"
                              "lines = [e for e in doc.modelspace() if e.dxftype() == 'LINE']\n"
-                             "assert len(lines) == 119, len(lines)\n"
-                             "for a, b in zip(lines, lines[1:]):\n"
+                             "assert len(lines) == 120, len(lines)\n"
+                             "for a, b in zip(lines, lines[1:] + lines[:1]):\n"
                              "    assert a.dxf.end.isclose(b.dxf.start), (a.dxf.end, b.dxf.start)\n"
                              "assert abs(lines[0].dxf.start.x - 1.0) < 1e-6\n"
-                             "assert lines[-1].dxf.end.y > 0\n"
+                             "assert lines[-2].dxf.end.y > 0\n"
                              "print('ok', len(lines))\n";
     const std::string command = python + " " + script + " " + dxf + " > " + (dir / "out.txt").string() + " 2>&1";
     const int rc = std::system(command.c_str());
@@ -101,7 +112,7 @@ TEST(DxfExport, OpensInADxfReader) {
     std::stringstream text;
     text << out.rdbuf();
     EXPECT_EQ(rc, 0) << text.str();
-    EXPECT_NE(text.str().find("ok 119"), std::string::npos) << text.str();
+    EXPECT_NE(text.str().find("ok 120"), std::string::npos) << text.str();
     std::filesystem::remove_all(dir);
 }
 

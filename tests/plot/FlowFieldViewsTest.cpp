@@ -196,7 +196,7 @@ TEST_F(FlowViews, WindowKeepsXAndTheCentreOfY) {
 }
 
 TEST_F(FlowViews, NothingSolvedNothingDrawn) {
-    SharedState bare(SharedState::NoReset{});
+    SharedState bare;
     bare.VFlag = 5;
     EXPECT_TRUE(FlowFieldView(s, bare).ok);
     EXPECT_TRUE(s.lines().empty());

@@ -39,7 +39,7 @@ Labels labelsOf(const PagedPrinter& p) {
     Labels l;
     const auto& items = p.items();
     for (size_t i = 0; i < items.size(); ++i) {
-        if (items[i].kind != RecordingSurface::Kind::Text || items[i].text.empty()) continue;
+        if (items[i].kind != RecordingSurface::Kind::Text || !items[i].text.starts_with("|__ ")) continue;
         l.text.push_back(items[i].text);
         l.x.push_back(items[i].x1);
         l.page.push_back(p.pageOf(i));
@@ -47,10 +47,12 @@ Labels labelsOf(const PagedPrinter& p) {
     return l;
 }
 
+// Lines of a style outside the calibration band at the right of the page.
 std::vector<RecordingSurface::Item> linesOfStyle(const PagedPrinter& p, int style) {
+    const double band = p.ScaleWidth() - CalibrationBand(p.ScaleMode() == ScaleCentimetres);
     std::vector<RecordingSurface::Item> out;
     for (const auto& it : p.lines())
-        if (it.pen.style == style) out.push_back(it);
+        if (it.pen.style == style && std::min(it.x1, it.x2) < band) out.push_back(it);
     return out;
 }
 
@@ -142,7 +144,8 @@ TEST_F(Templates, RootLongerThanThePagePrintsEveryStripOnItsOwnPage) {
     const auto& items = p.items();
     for (size_t i = 0; i < items.size(); ++i) {
         const auto& it = items[i];
-        if (it.kind != RecordingSurface::Kind::Line || it.pen.style != DrawSolid) continue;
+        if (it.kind != RecordingSurface::Kind::Line || it.pen.style != DrawSolid || it.x1 > 7.5)
+            continue; // not the bar
         down[p.pageOf(i)].add(it.y1);
     }
     for (int strip = 0; strip < 3; ++strip) {
@@ -159,7 +162,7 @@ TEST_F(Templates, FullRowContinuesOnANewPageWithoutBlankPages) {
     // is full when k (c * 0.12 + 0.25) + c * 0.12 + 0.16 > 8.5.
     auto fullAfter = [](double chord) {
         int k = 1;
-        while (!(k * (chord * Thickness + 0.25) + chord * Thickness + C > 8.5))
+        while (!(k * (chord * Thickness + 0.25) + chord * Thickness + C > 8.5 - 1)) // 1 in for the bar
             ++k;
         return k;
     };
@@ -198,61 +201,32 @@ TEST_F(Templates, CentimetresUseTheirOwnUnitTextGapAndScale) {
     EXPECT_NEAR(down.hi - down.lo, 15, 1e-4);
 }
 
-// Distance from (px, py) to the line through (x1, y1)-(x2, y2), signed
-// positive on the right of the direction of travel (y up).
-double rightDistance(double px, double py, double x1, double y1, double x2, double y2) {
-    const double dx = x2 - x1, dy = y2 - y1, d = std::hypot(dx, dy);
-    return ((px - x1) * dy - (py - y1) * dx) / d;
-}
-
-TEST(TemplateInset, EveryInsetPointLiesSkinAwayRightOfItsSegmentMidpoint) {
-    // A square travelled clockwise (y up): right of travel is inside.
-    const std::vector<double> x = {0, 0, 2, 2, 0}, y = {0, 2, 2, 0, 0};
-    std::vector<double> ix, iy;
-    InsetOutline(x, y, 0.1, ix, iy);
-    ASSERT_EQ(ix.size(), x.size());
-    for (size_t i = 0; i + 1 < x.size(); ++i) {
-        EXPECT_NEAR(rightDistance(ix[i], iy[i], x[i], y[i], x[i + 1], y[i + 1]), 0.1, 1e-15);
-        // the foot of the normal is the segment's midpoint
-        const double ux = (x[i + 1] - x[i]) / 2, uy = (y[i + 1] - y[i]) / 2;
-        EXPECT_NEAR((ix[i] - (x[i] + x[i + 1]) / 2) * ux + (iy[i] - (y[i] + y[i + 1]) / 2) * uy, 0, 1e-15);
-    }
-    EXPECT_EQ(ix.back(), ix.front());
-    EXPECT_EQ(iy.back(), iy.front());
-}
-
-TEST(TemplateInset, ZeroLengthSegmentsAndAZeroChordGiveFinitePoints) {
-    // Point 3 repeats point 2: its segment repeats the previous inset point.
-    const std::vector<double> x = {0, 0, 0, 2, 0}, y = {0, 2, 2, 0, 0};
-    std::vector<double> ix, iy;
-    InsetOutline(x, y, 0.5, ix, iy);
-    EXPECT_EQ(ix[1], ix[0]);
-    EXPECT_EQ(iy[1], iy[0]);
-    EXPECT_TRUE(std::isfinite(ix[2]) && std::isfinite(iy[2]));
-    // All points coincide (a chord of 0): the inset stays at the point.
-    const std::vector<double> z(5, 0.0);
-    InsetOutline(z, z, 0.5, ix, iy);
-    for (size_t i = 0; i < ix.size(); ++i) {
-        EXPECT_EQ(ix[i], 0);
-        EXPECT_EQ(iy[i], 0);
-    }
-}
-
-TEST_F(Templates, PrintedInsetRunsSkinInsideTheOutline) {
+TEST_F(Templates, PrintedInsetRunsSkinInsideTheOutlineAndEndsBeforeTheTrailingEdge) {
     PagedPrinter p;
-    const double skin = 0.05;
+    const double skin = 0.2; // the 6-in ellipse is 0.72 in thick
     ASSERT_TRUE(PrintTemplates(p, st, job(6, 6, 1, skin)).ok);
-    const auto solid = linesOfStyle(p, DrawSolid), dashed = linesOfStyle(p, DrawDash);
-    ASSERT_EQ(solid.size(), dashed.size());
-    // On the page the axes are exchanged (a mirror image), so the inside lies
-    // to the left of travel there: the signed distance is -skin.
-    for (size_t i = 0; i < solid.size(); ++i) {
-        const auto& s = solid[i];
-        EXPECT_NEAR(rightDistance(dashed[i].x1, dashed[i].y1, s.x1, s.y1, s.x2, s.y2), -skin, 1e-9) << i;
+    Loop outline;
+    for (const auto& ln : linesOfStyle(p, DrawSolid))
+        outline.push_back({ln.x1, ln.y1});
+    const auto dashed = linesOfStyle(p, DrawDash);
+    ASSERT_GT(dashed.size(), 10u);
+    Loop inset;
+    double first = INFINITY, last = -INFINITY; // along the chord
+    for (const auto& ln : dashed) {
+        inset.push_back({ln.x1, ln.y1});
+        EXPECT_NEAR(DistanceToLoop(outline, {ln.x1, ln.y1}), skin, 0.01 * skin);
+        EXPECT_TRUE(InsideLoop(outline, {ln.x1, ln.y1}));
+        first = std::min(first, ln.y1), last = std::max(last, ln.y1);
     }
-    // A chord of 0 still prints its label and only finite coordinates.
+    EXPECT_FALSE(LoopSelfIntersects(inset));
+    // It ends where the ellipse is 0.4 in thick: 3 (1 -+ sqrt(1 - (0.2 / 0.36)^2)) from the leading edge,
+    // less the small rounding of the ellipse's curvature.
+    const double reach = 3 * std::sqrt(1 - std::pow(0.2 / 0.36, 2));
+    EXPECT_NEAR(first, 3 - reach, 0.1);
+    EXPECT_NEAR(last, 3 + reach, 0.1);
+    // A chord of 0 without skin still prints its label and only finite coordinates.
     PagedPrinter z;
-    ASSERT_TRUE(PrintTemplates(z, st, job(0, 0, 1, skin)).ok);
+    ASSERT_TRUE(PrintTemplates(z, st, job(0, 0, 1, 0)).ok);
     EXPECT_EQ(labelsOf(z).text.size(), 1u);
     for (const auto& ln : z.lines())
         EXPECT_TRUE(std::isfinite(ln.x1) && std::isfinite(ln.y1) && std::isfinite(ln.x2) && std::isfinite(ln.y2));
@@ -272,6 +246,9 @@ TEST_F(Templates, JobsThatCannotBePrintedDrawNothingAndSaySo) {
         {job(1000, 1000, 1), "pages"},            // 91 strips
         {job(6, 6, 100000), "pages"},             // far too many sections
         {job(std::nan(""), 6, 1), "not numbers"}, //
+        {job(6, 6, 1, -0.1), "cannot be negative"},
+        {job(6, 2, 3, 0.15), "The skin of 0.15 in. is too thick for Airfoil #3 (chord = 2.00 in.)"},
+        {job(0, 0, 1, 0.05), "too thick for Airfoil #1"},
     };
     for (const Case& c : cases) {
         PagedPrinter p;
@@ -298,6 +275,91 @@ TEST_F(Templates, JobsThatCannotBePrintedDrawNothingAndSaySo) {
     PagedPrinter p;
     EXPECT_FALSE(PrintTemplates(p, empty, cm).ok);
     EXPECT_TRUE(p.items().empty());
+}
+
+// The bar's line and its ticks on one page: the vertical line in the band,
+// and every horizontal line that ends on it.
+struct Bar {
+    double top = 0, bottom = 0, x = 0;
+    std::vector<double> ticks; // y of each tick
+};
+
+std::vector<Bar> barsOf(const PagedPrinter& p) {
+    const double band = p.ScaleWidth() - CalibrationBand(p.ScaleMode() == ScaleCentimetres);
+    std::vector<Bar> bars(static_cast<size_t>(p.pageCount()));
+    const auto& items = p.items();
+    for (size_t i = 0; i < items.size(); ++i) {
+        const auto& it = items[i];
+        if (it.kind != RecordingSurface::Kind::Line || std::min(it.x1, it.x2) < band) continue;
+        Bar& b = bars[static_cast<size_t>(p.pageOf(i))];
+        if (it.x1 == it.x2) b.top = std::min(it.y1, it.y2), b.bottom = std::max(it.y1, it.y2), b.x = it.x1;
+    }
+    for (size_t i = 0; i < items.size(); ++i) {
+        const auto& it = items[i];
+        Bar& b = bars[static_cast<size_t>(p.pageOf(i))];
+        if (it.kind == RecordingSurface::Kind::Line && it.y1 == it.y2 && std::max(it.x1, it.x2) == b.x)
+            b.ticks.push_back(it.y1);
+    }
+    return bars;
+}
+
+TEST_F(Templates, EveryPageCarriesATrueLengthCalibrationBarWithItsWords) {
+    for (const bool cm : {false, true}) {
+        PagedPrinter p;
+        TemplateJob j = cm ? job(60, 60, 12) : job(25, 25, 12); // several strips and full rows
+        j.Centimetres = cm;
+        ASSERT_TRUE(PrintTemplates(p, st, j).ok);
+        ASSERT_GT(p.pageCount(), 3);
+        const double length = cm ? 10 : 5, step = cm ? 0.1 : 0.25;
+        for (const Bar& b : barsOf(p)) {
+            EXPECT_NEAR(b.bottom - b.top, length, 1e-12);
+            ASSERT_EQ(b.ticks.size(), static_cast<size_t>(std::lround(length / step)) + 1);
+            for (size_t k = 0; k < b.ticks.size(); ++k)
+                EXPECT_NEAR(b.ticks[k] - b.top, k * step, 1e-12);
+        }
+        const std::string words = cm ? "Scale check: the bar from 0 to 10 must measure exactly 10 cm."
+                                     : "Scale check: the bar from 0 to 5 must measure exactly 5 in.";
+        int found = 0;
+        for (const auto& it : p.items())
+            found += it.text == words;
+        EXPECT_EQ(found, p.pageCount());
+    }
+}
+
+TEST_F(Templates, StripsOfALongChordCarryJoinMarksThatMeetAcrossTheEdge) {
+    PagedPrinter p;
+    ASSERT_TRUE(PrintTemplates(p, st, job(25, 15, 2)).ok); // 3 strips; the 15-in tip needs two
+    ASSERT_EQ(p.pageCount(), 3);
+    std::vector<std::vector<std::string>> joins(3);
+    std::vector<std::vector<std::pair<double, double>>> bottomTicks(3), topTicks(3); // x and the edge they touch
+    const double band = p.ScaleWidth() - CalibrationBand(false);
+    const auto& items = p.items();
+    for (size_t i = 0; i < items.size(); ++i) {
+        const auto& it = items[i];
+        const size_t page = static_cast<size_t>(p.pageOf(i));
+        if (it.text.starts_with("join to Page")) joins[page].push_back(it.text);
+        if (it.kind != RecordingSurface::Kind::Line || it.x1 != it.x2 || it.x1 >= band || it.pen.style != DrawSolid)
+            continue;
+        if (std::max(it.y1, it.y2) == 11) bottomTicks[page].push_back({it.x1, std::abs(it.y2 - it.y1)});
+        if (std::min(it.y1, it.y2) == 0) topTicks[page].push_back({it.x1, std::abs(it.y2 - it.y1)});
+    }
+    EXPECT_EQ(joins[0], (std::vector<std::string>{"join to Page 2", "join to Page 2"}));
+    EXPECT_EQ(joins[1], (std::vector<std::string>{"join to Page 3", "join to Page 1", "join to Page 1"}));
+    EXPECT_EQ(joins[2], (std::vector<std::string>{"join to Page 2"}));
+    // The ticks at the foot of a page stand where those at the head of the next begin.
+    for (int page = 0; page < 2; ++page) {
+        ASSERT_FALSE(bottomTicks[page].empty());
+        ASSERT_EQ(bottomTicks[page].size(), topTicks[page + 1].size());
+        for (size_t k = 0; k < bottomTicks[page].size(); ++k) {
+            EXPECT_DOUBLE_EQ(bottomTicks[page][k].first, topTicks[page + 1][k].first);
+            EXPECT_DOUBLE_EQ(bottomTicks[page][k].second, 0.25);
+        }
+    }
+    // A chord that fits on one page has none.
+    PagedPrinter q;
+    ASSERT_TRUE(PrintTemplates(q, st, job(10, 6, 3)).ok);
+    for (const auto& it : q.items())
+        EXPECT_FALSE(it.text.starts_with("join")) << it.text;
 }
 
 } // namespace

@@ -44,10 +44,12 @@ struct TemplatesPdf : ::testing::Test {
         test::FillEllipse(st, 60, 0.12);
         st.Texts.SectionName = "0012";
     }
-    CommandResult print(const std::string& path, double root, double sections, double skin = 0) {
+    CommandResult print(const std::string& path, double root, double sections, double skin = 0,
+                        QPageSize::PageSizeId page = QPageSize::Letter, bool centimetres = false) {
         TemplateJob job;
         job.RootChord = root, job.TipChord = root, job.Sections = sections, job.SkinThickness = skin;
-        PdfSurface pdf(QString::fromStdString(path), QPageSize::Letter, 600);
+        job.Centimetres = centimetres;
+        PdfSurface pdf(QString::fromStdString(path), page, 600);
         return PrintTemplates(pdf, st, job);
     }
 };
@@ -75,7 +77,7 @@ TEST_F(TemplatesPdf, SixInchChordPrintsSixInchesLongOnTheRasterisedPage) {
     }
     int top = img.height(), bottom = -1, left = img.width(), right = -1;
     for (int y = 0; y < img.height(); ++y)
-        for (int x = static_cast<int>(band * dpi); x < img.width(); ++x)
+        for (int x = static_cast<int>(band * dpi); x < static_cast<int>(7.5 * dpi); ++x) // left of the calibration bar
             if (qGray(img.pixel(x, y)) < 128) {
                 top = std::min(top, y), bottom = std::max(bottom, y);
                 left = std::min(left, x), right = std::max(right, x);
@@ -85,6 +87,53 @@ TEST_F(TemplatesPdf, SixInchChordPrintsSixInchesLongOnTheRasterisedPage) {
     EXPECT_NEAR(top / double(dpi), 0.0, 0.01);
     EXPECT_NEAR(bottom / double(dpi), 6.0, 0.01);
     EXPECT_NEAR((right - left) / double(dpi), 0.72, 0.01);
+}
+
+// Rasterises the first page at dpi and returns it (a null image when pdftoppm is missing).
+QImage rasterise(const std::string& pdf, int dpi) {
+    if (std::system("pdftoppm -v > /dev/null 2>&1") != 0) return {};
+    const std::string png = pdf.substr(0, pdf.size() - 4);
+    const std::string cmd =
+        "pdftoppm -r " + std::to_string(dpi) + " -png -aaVector no -singlefile -f 1 -l 1 '" + pdf + "' '" + png + "'";
+    if (std::system(cmd.c_str()) != 0) return {};
+    return QImage(QString::fromStdString(png + ".png"));
+}
+
+// The longest run of dark pixels in one column right of x0, in pixels, and its column.
+std::pair<int, int> longestColumnRun(const QImage& img, int x0) {
+    std::pair<int, int> best{0, -1};
+    for (int x = x0; x < img.width(); ++x) {
+        int run = 0;
+        for (int y = 0; y < img.height(); ++y) {
+            run = qGray(img.pixel(x, y)) < 128 ? run + 1 : 0;
+            if (run > best.first) best = {run, x};
+        }
+    }
+    return best;
+}
+
+TEST_F(TemplatesPdf, CalibrationBarMeasuresItsLengthOnLetterAndA4) {
+    const int dpi = 200;
+    struct Case {
+        QPageSize::PageSizeId page;
+        double widthInches;
+        bool centimetres;
+        double barInches;
+    };
+    for (const Case& c : {Case{QPageSize::Letter, 8.5, false, 5}, Case{QPageSize::A4, 210 / 25.4, false, 5},
+                          Case{QPageSize::A4, 210 / 25.4, true, 10 / 2.54}}) {
+        const std::string path = outPath("template-bar.pdf");
+        ASSERT_TRUE(print(path, 6, 2, 0.05, c.page, c.centimetres).ok);
+        const QImage img = rasterise(path, dpi);
+        if (img.isNull()) GTEST_SKIP() << "pdftoppm is not installed";
+        EXPECT_NEAR(img.width(), c.widthInches * dpi, 1);
+        // The bar is the longest vertical line in the band at the right; its
+        // ticks end on it. Within 0.5 % of its length (the line's own width
+        // adds at most a pixel).
+        const auto [run, column] = longestColumnRun(img, static_cast<int>((c.widthInches - 1) * dpi));
+        EXPECT_NEAR(run / double(dpi), c.barInches, 0.005 * c.barInches);
+        EXPECT_NEAR(column / double(dpi), c.widthInches - 0.6, 0.02); // 0.6 in from the edge in both units
+    }
 }
 
 TEST_F(TemplatesPdf, LongChordPrintsOnePagePerStripAndARefusedJobLeavesNoPage) {

@@ -37,6 +37,8 @@ const char* pageForContext(int context) {
         return "airfoil-views.html";
     case 70:
         return "templates.html";
+    case 75:
+        return "ribs.html";
     case 90:
         return "angle.html";
     case 150:

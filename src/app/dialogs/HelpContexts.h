@@ -15,6 +15,7 @@ inline constexpr int HelpNaca4 = 20;
 inline constexpr int HelpNaca5 = 30;
 inline constexpr int HelpFlap = 50;
 inline constexpr int HelpPrintTemplates = 70;
+inline constexpr int HelpExportRibs = 75;
 inline constexpr int HelpAngle = 90;
 
 struct HelpCall {
