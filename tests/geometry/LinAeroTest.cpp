@@ -4,6 +4,7 @@
 
 #include "geometry/LinAero.h"
 #include "extlib/Capacities.h"
+#include "extlib/airfoil/NacaSection.h"
 #include "geometry/ThinAirfoil.h"
 
 #include <gtest/gtest.h>
@@ -45,6 +46,22 @@ Loop buildLoop(int h, const std::function<double(double)>& camber, double t) {
         loop.X[h + 1 - k] = loop.X[h + 1 + k] = static_cast<float>(x);
         loop.Y[h + 1 - k] = static_cast<float>(camber(x) - yt);
         loop.Y[h + 1 + k] = static_cast<float>(camber(x) + yt);
+    }
+    return loop;
+}
+
+// The loop of a generated section, optionally with a flap deflected by
+// flapDegrees about the mean line at hinge.
+Loop generatedLoop(int32_t number, int h, double hinge = 1.0, double flapDegrees = 0.0) {
+    namespace af = ribcraft::airfoil;
+    af::Outline o = *af::BuildNacaOutline(number, h);
+    if (hinge < 1.0)
+        af::ApplyFlap(o, flapDegrees * pi / 180, hinge, af::NacaMeanLine(*af::DecodeNacaSection(number), hinge));
+    Loop loop;
+    loop.N = 2 * h;
+    for (size_t i = 0; i < o.x.size(); ++i) {
+        loop.X[i + 1] = static_cast<float>(o.x[i]);
+        loop.Y[i + 1] = static_cast<float>(o.y[i]);
     }
     return loop;
 }
@@ -142,43 +159,84 @@ TEST(LinAero, CamberLineFromTheMirrorPairs) {
         EXPECT_EQ(la.xc().back(), 1.0f);
         for (int i = 1; i < n - 1; ++i) {
             EXPECT_EQ(la.xc()[i], loop.X[n + i]) << i;
-            EXPECT_EQ(la.yc()[i], (loop.Y[n - i] + loop.Y[n + i]) / 2) << i;
+            EXPECT_FLOAT_EQ(la.yc()[i], (loop.Y[n - i] + loop.Y[n + i]) / 2) << i;
             EXPECT_NEAR(la.yc()[i], mean.camber(la.xc()[i]), 1e-7) << i;
         }
         EXPECT_EQ(la.yc().front(), loop.Y[n]);
-        EXPECT_EQ(la.yc().back(), 0.001f);
+        // The last station is the trailing edge's own midpoint.
+        EXPECT_FLOAT_EQ(la.yc().back(), 0.0005f);
     }
+    // Pairs at different x (thickness normal to the line): x from the midpoints too,
+    // and a trailing edge ahead of x = 1 is stretched onto the unit chord.
+    Loop loop = buildLoop(
+        10, [](double) { return 0.0; }, 0.12);
+    for (int i = 1; i <= loop.N + 1; ++i)
+        loop.X[i] *= 0.8f;
+    loop.X[5] += 0.01f;          // lower point of station 7
+    loop.X[2 * 11 - 5] -= 0.01f; // upper point of station 7
+    const LinAero la = evaluate(loop, 0.0);
+    for (int i = 0; i < 11; ++i)
+        EXPECT_FLOAT_EQ(la.xc()[i], static_cast<float>((1.0 - std::cos(pi * i / 10)) / 2.0)) << i;
 }
 
 TEST(LinAero, NacaSectionsMatchTheExactMeanLineIntegrals) {
     const Naca4 n2412{0.02, 0.4}, n4412{0.04, 0.4};
     const Naca5 n23012{0.2025, 15.957}; // mean line 230: design Cl 0.3, maximum camber at 15 %
     struct Case {
-        const char* name;
-        std::function<double(double)> camber;
+        int32_t number;
         Exact exact;
     };
+    // The sections as the generator builds them (thickness normal to the mean line).
     const std::vector<Case> cases = {
-        {"2412", [&](double x) { return n2412.camber(x); }, exactResults(n2412.slope())},
-        {"4412", [&](double x) { return n4412.camber(x); }, exactResults(n4412.slope())},
-        {"23012", [&](double x) { return n23012.camber(x); }, exactResults(n23012.slope())},
+        {2412, exactResults(n2412.slope())},
+        {4412, exactResults(n4412.slope())},
+        {23012, exactResults(n23012.slope())},
     };
     for (const Case& c : cases) {
-        const Loop loop = buildLoop(60, c.camber, 0.12);
-        for (double alpha : {0.0, 4.0, -3.0}) {
-            const LinAero la = evaluate(loop, alpha);
-            const auto r = thinAirfoilCoefficients(la.A0, la.A1, la.A2, alpha, pi);
-            // Zero-lift angle within 0.02 deg, Cm(c/4) within 1 % of the exact values.
-            EXPECT_NEAR(r.AlphaCl0, c.exact.zeroLiftDeg, 0.02) << c.name << " at " << alpha;
-            EXPECT_NEAR(r.CmC4, c.exact.cmC4, 0.01 * std::abs(c.exact.cmC4)) << c.name << " at " << alpha;
-            // Cl grows by 2 pi per radian from the zero-lift angle.
-            EXPECT_NEAR(r.LiftCoeff, 2 * pi * (alpha - c.exact.zeroLiftDeg) * pi / 180, 2e-3) << c.name;
+        for (int h : {60, 170}) {
+            const Loop loop = generatedLoop(c.number, h);
+            for (double alpha : {0.0, 4.0, -3.0}) {
+                const LinAero la = evaluate(loop, alpha);
+                const auto r = thinAirfoilCoefficients(la.A0, la.A1, la.A2, alpha, pi);
+                // Zero-lift angle within 0.01 deg, Cm(c/4) within 0.5 % of the exact values.
+                EXPECT_NEAR(r.AlphaCl0, c.exact.zeroLiftDeg, 0.01) << c.number << " at " << alpha << " h " << h;
+                EXPECT_NEAR(r.CmC4, c.exact.cmC4, 0.005 * std::abs(c.exact.cmC4)) << c.number << " at " << alpha;
+                // Cl grows by 2 pi per radian from the zero-lift angle.
+                EXPECT_NEAR(r.LiftCoeff, 2 * pi * (alpha - c.exact.zeroLiftDeg) * pi / 180, 1e-3) << c.number;
+            }
         }
     }
     // Plausibility of the derivation itself: the published zero-lift angle of
     // a 2412 mean line is about -2.1 deg, twice that for 4412.
     EXPECT_NEAR(exactResults(n2412.slope()).zeroLiftDeg, -2.08, 0.01);
     EXPECT_NEAR(exactResults(n4412.slope()).zeroLiftDeg, 2 * exactResults(n2412.slope()).zeroLiftDeg, 1e-12);
+}
+
+// Classical thin-airfoil flap: a flap of hinge h deflected by d adds
+// 2 (pi - t + sin t) d to the lift, cos t = 1 - 2h, and moves the zero-lift
+// angle by that over 2 pi.
+TEST(LinAero, FlapLiftFollowsTheClassicalFormulaAndConverges) {
+    for (int32_t number : {12, 2412}) {
+        for (int length : {10, 20, 30, 40, 50})
+            for (double degrees : {-15.0, -10.0, -5.0, 5.0, 10.0, 15.0}) {
+                const double hinge = 1.0 - length / 100.0, t = std::acos(1 - 2 * hinge);
+                const double dCl = 2 * (pi - t + std::sin(t)) * degrees * pi / 180;
+                std::vector<double> cl;
+                for (int h : {30, 60, 170}) {
+                    const LinAero plain = evaluate(generatedLoop(number, h), 2.0);
+                    const LinAero flapped = evaluate(generatedLoop(number, h, hinge, degrees), 2.0);
+                    const auto p = thinAirfoilCoefficients(plain.A0, plain.A1, plain.A2, 2.0, pi);
+                    const auto f = thinAirfoilCoefficients(flapped.A0, flapped.A1, flapped.A2, 2.0, pi);
+                    cl.push_back(f.LiftCoeff);
+                    EXPECT_NEAR(f.LiftCoeff - p.LiftCoeff, dCl, 0.02 * std::abs(dCl))
+                        << number << " flap " << length << " % " << degrees << " h " << h;
+                    EXPECT_NEAR(f.AlphaCl0 - p.AlphaCl0, -dCl / (2 * pi) * 180 / pi, 0.02 * std::abs(dCl) * 180 / pi)
+                        << number << " flap " << length << " % " << degrees << " h " << h;
+                }
+                // More points change the result less and less.
+                EXPECT_LT(std::abs(cl[2] - cl[1]), 0.003 * std::abs(dCl)) << number << " " << length << " " << degrees;
+            }
+    }
 }
 
 TEST(LinAero, SymmetricSectionGivesZerosAndNoCentreOfPressure) {

@@ -88,16 +88,25 @@ std::optional<Outline> BuildNacaOutline(int32_t number, int h) {
     const auto section = DecodeNacaSection(number);
     if (!section || !IsValidSurfacePoints(h)) return std::nullopt;
     const std::vector<double> stations = CosineStations(h);
-    std::vector<double> upper(stations.size()), lower(stations.size());
-    for (size_t k = 0; k < stations.size(); ++k) {
-        const double yc = NacaMeanLine(*section, stations[k]);
-        const double yt = NacaHalfThickness(section->thickness, stations[k]);
-        upper[k] = yc + yt;
-        lower[k] = yc - yt;
+    Outline o;
+    o.x.resize(2 * static_cast<size_t>(h) + 1);
+    o.y.resize(o.x.size());
+    for (int k = 0; k <= h; ++k) {
+        const double x = stations[k];
+        const double yc = NacaMeanLine(*section, x);
+        // The closed-edge polynomial leaves a residue of rounding at x = 1.
+        const double yt = k == h ? 0.0 : NacaHalfThickness(section->thickness, x);
+        // Half thickness laid off along the normal of the mean line, on both
+        // sides of the same mean-line point: the pair's midpoint is that point.
+        const double slope = NacaMeanLineSlope(*section, x);
+        const double norm = std::sqrt(1.0 + slope * slope);
+        const double dx = yt * slope / norm, dy = yt / norm;
+        o.x[h + k] = x - dx;
+        o.y[h + k] = yc + dy;
+        o.x[h - k] = x + dx;
+        o.y[h - k] = yc - dy;
     }
-    // The closed-edge polynomial leaves a residue of rounding at x = 1.
-    upper.back() = lower.back() = NacaMeanLine(*section, 1.0);
-    return JoinSurfaces(stations, upper, lower);
+    return o;
 }
 
 } // namespace ribcraft::airfoil

@@ -43,8 +43,10 @@ double NacaHalfThickness(double t, double x);
 double NacaMeanLine(const NacaSection& section, double x);
 double NacaMeanLineSlope(const NacaSection& section, double x);
 
-// The outline on h + 1 cosine stations: y = mean line +/- half thickness at
-// the same station, so that each mirror pair averages to the mean line.
+// The outline on h + 1 cosine-spaced mean-line stations: each mirror pair is
+// the mean-line point plus and minus the half thickness along the mean line's
+// normal (upper side first), so the pair's midpoint is the mean-line point and
+// the two points of a pair lie at different x where the line has a slope.
 std::optional<Outline> BuildNacaOutline(int32_t number, int h);
 
 } // namespace ribcraft::airfoil

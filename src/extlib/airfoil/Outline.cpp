@@ -63,16 +63,4 @@ bool FlapIsActive(double angleRad, double hingeFraction) {
     return angleRad != 0.0 && hingeFraction > 0.0 && hingeFraction < 1.0;
 }
 
-void ApplyFlap(Outline& outline, double angleRad, double hingeFraction, double hingeY) {
-    if (!FlapIsActive(angleRad, hingeFraction)) return;
-    const double c = std::cos(angleRad), s = std::sin(angleRad);
-    for (size_t i = 0; i < outline.x.size(); ++i) {
-        if (outline.x[i] <= hingeFraction) continue;
-        const double dx = outline.x[i] - hingeFraction, dy = outline.y[i] - hingeY;
-        // Clockwise rotation: the trailing edge goes down for a positive angle.
-        outline.x[i] = hingeFraction + dx * c + dy * s;
-        outline.y[i] = hingeY - dx * s + dy * c;
-    }
-}
-
 } // namespace ribcraft::airfoil

@@ -39,9 +39,12 @@ double MeanLineAt(const Outline& outline, double x);
 // strictly inside the chord. A zero angle is no flap whatever the hinge.
 bool FlapIsActive(double angleRad, double hingeFraction);
 
-// Plain flap: every point aft of the hinge (x > hingeFraction) is rotated by
+// Plain flap: the part of the section aft of x = hingeFraction turns by
 // angleRad about (hingeFraction, hingeY); positive angles move the trailing
-// edge down. Loop order and point count are kept.
+// edge down. The surface the flap turns towards is cut where the turned part
+// crosses the fixed part, the other one is bridged by an arc about the hinge,
+// and the points near the hinge are re-spaced along the joined surfaces, so
+// the loop stays simple. Point count and loop order are kept.
 void ApplyFlap(Outline& outline, double angleRad, double hingeFraction, double hingeY);
 
 } // namespace ribcraft::airfoil

@@ -170,8 +170,6 @@ bool PanelSolver::setOutline(const Outline& o) {
         m_vtX[i] = 0.5 * (m_gammaX(i) + m_gammaX(i + 1));
         m_vtY[i] = 0.5 * (m_gammaY(i) + m_gammaY(i + 1));
     }
-    extrapolateAtTrailingEdge(m_vtX);
-    extrapolateAtTrailingEdge(m_vtY);
     m_vt.resize(n);
     if (!(reciprocalCondition(norm1) > 1e-13) || !m_gammaX.allFinite() || !m_gammaY.allFinite()) {
         m_panels = 0;
@@ -188,8 +186,16 @@ void PanelSolver::extrapolateAtTrailingEdge(std::vector<double>& vt) const {
     const int n = m_panels;
     if (n < 6) return;
     auto along = [&](int a, int b) { return std::hypot(m_midX[a] - m_midX[b], m_midY[a] - m_midY[b]); };
-    vt[0] = vt[1] + (vt[1] - vt[2]) * along(0, 1) / along(1, 2);
-    vt[n - 1] = vt[n - 2] + (vt[n - 2] - vt[n - 3]) * along(n - 1, n - 2) / along(n - 2, n - 3);
+    // A steep fall towards the edge (a deflected flap, a large angle) must not
+    // carry the speed through zero or down to the size of the stagnation
+    // point's: the flow leaves the edge in the direction it had, and the
+    // continuation stops at half the neighbour's speed.
+    auto carry = [](double next, double step) {
+        const double linear = next + step;
+        return linear * next > 0.0 && std::abs(linear) > 0.5 * std::abs(next) ? linear : 0.5 * next;
+    };
+    vt[0] = carry(vt[1], (vt[1] - vt[2]) * along(0, 1) / along(1, 2));
+    vt[n - 1] = carry(vt[n - 2], (vt[n - 2] - vt[n - 3]) * along(n - 1, n - 2) / along(n - 2, n - 3));
 }
 
 int PanelSolver::findStagnation(const std::vector<double>& vt) const {
@@ -221,8 +227,10 @@ bool PanelSolver::solve(double alphaDeg, SurfaceSolution& out) const {
     out.cp.resize(n);
     out.v.resize(n);
     double moment = 0.0, circulation = 0.0;
-    for (int i = 0; i < n; ++i) {
+    for (int i = 0; i < n; ++i)
         m_vt[i] = ca * m_vtX[i] + sa * m_vtY[i];
+    extrapolateAtTrailingEdge(m_vt);
+    for (int i = 0; i < n; ++i) {
         const double cp = 1.0 - m_vt[i] * m_vt[i];
         out.distX[i] = m_midX[i];
         out.cp[i] = cp;

@@ -61,17 +61,57 @@ TEST(NacaSolution, LiftSlopeMomentAndSurfaceSpeedSign) {
     EXPECT_GT(c.cl, 0.9);
 }
 
-TEST(NacaSolution, FlapRaisesLiftAsThinAirfoilTheoryExpects) {
-    const double d = 10.0 * std::numbers::pi / 180.0;
+Outline Flapped(int32_t number, double hinge, double degrees, int h = 60) {
+    Outline o = *BuildNacaOutline(number, h);
+    ApplyFlap(o, degrees * std::numbers::pi / 180.0, hinge, NacaMeanLine(*DecodeNacaSection(number), hinge));
+    return o;
+}
+
+TEST(NacaSolution, FlapLiftMirrorsAndFollowsThinAirfoilTheory) {
     const Outline plain = *BuildNacaOutline(12, 60);
-    Outline flapped = plain;
-    ApplyFlap(flapped, d, 0.8, 0.0);
-    const double dCl = Solve(flapped, 0.0).cl - Solve(plain, 0.0).cl;
-    // Thin-airfoil flap lift: 2 (pi - t + sin t) d with cos t = 1 - 2 * hinge.
-    const double t = std::acos(1.0 - 2.0 * 0.8);
-    const double thin = 2.0 * (std::numbers::pi - t + std::sin(t)) * d;
-    EXPECT_GT(dCl, 0.0);
-    EXPECT_NEAR(dCl / thin, 1.0, 0.15);
+    const double slope = (Solve(plain, 2.0).cl - Solve(plain, -2.0).cl) / (4.0 * std::numbers::pi / 180.0);
+    for (double hinge : {0.9, 0.8, 0.5}) {
+        // A symmetric section with the flap up gives the mirror image of the flap down.
+        for (double degrees : {3.0, 10.0, 25.0}) {
+            const Outline down = Flapped(12, hinge, degrees), up = Flapped(12, hinge, -degrees);
+            for (double alpha : {0.0, 4.0}) {
+                EXPECT_NEAR(Solve(down, alpha).cl, -Solve(up, -alpha).cl, 1e-9) << hinge << " " << degrees;
+                EXPECT_NEAR(Solve(down, alpha).cmLe, -Solve(up, -alpha).cmLe, 1e-9) << hinge << " " << degrees;
+            }
+        }
+        // Small deflections: lift per radian of flap is the thin-airfoil value
+        // 2 (pi - t + sin t), cos t = 1 - 2 hinge, raised by the same thickness
+        // factor as the lift slope (2 pi for the thin plate).
+        const double d = 2.0 * std::numbers::pi / 180.0;
+        const double t = std::acos(1.0 - 2.0 * hinge);
+        const double thin = 2.0 * (std::numbers::pi - t + std::sin(t));
+        const double panel =
+            (Solve(Flapped(12, hinge, 2.0), 0.0).cl - Solve(Flapped(12, hinge, -2.0), 0.0).cl) / (2 * d);
+        EXPECT_NEAR(panel / thin, slope / (2.0 * std::numbers::pi), 0.03) << hinge;
+    }
+}
+
+// Over the dialog's flap settings and the usual angles, the speed measured
+// away from the stagnation point is positive on every panel, and the
+// stagnation point is the front one.
+TEST(NacaSolution, FlappedSectionsKeepTheSpeedSignAndTheFrontStagnationPoint) {
+    for (int32_t number : {12, 2412, 4412, 23012})
+        for (int length : {10, 30, 50})
+            for (double degrees : {-30.0, -15.0, -5.0, 5.0, 15.0, 30.0}) {
+                PanelSolver solver;
+                ASSERT_TRUE(solver.setOutline(Flapped(number, 1.0 - length / 100.0, degrees)));
+                SurfaceSolution s;
+                for (double alpha : {-4.0, 0.0, 4.0, 8.0}) {
+                    ASSERT_TRUE(solver.solve(alpha, s));
+                    const auto least = std::min_element(s.v.begin(), s.v.end());
+                    EXPECT_GT(*least, 0.0) << number << " " << length << " % " << degrees << " at " << alpha;
+                    // A deflected flap moves it well back under the nose, never near the trailing edge;
+                    // the slowest panel is next to it.
+                    const int slowest = int(least - s.v.begin());
+                    EXPECT_LT(s.distX[s.stagnationPanel], 0.25) << number << " " << length << " % " << degrees;
+                    EXPECT_LE(std::abs(slowest - s.stagnationPanel), 1) << number << " " << length << " % " << degrees;
+                }
+            }
 }
 
 TEST(PanelSolver, RefusesOutlinesItCannotSolve) {
