@@ -22,7 +22,10 @@ std::span<const float> points(const Array1<float, cap::Outline>& a, int n) {
 } // namespace
 
 CommandResult ReadAirfoil(SharedState& s, const std::string& path) {
-    const AirfoilFileData file = ReadAirfoilFile(path);
+    return AcceptAirfoilFile(s, ReadAirfoilFile(path), path);
+}
+
+CommandResult AcceptAirfoilFile(SharedState& s, const AirfoilFileData& file, const std::string& path) {
     if (!file.ok) return CommandResult::failure(AirfoilReadMessage(file));
     const CommandResult refused =
         CommandResult::failure(std::string(AirfoilReadError) + "\nThe section cannot be built from these points.");

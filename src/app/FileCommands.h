@@ -7,6 +7,7 @@
 
 #include "app/CommandResult.h"
 #include "app/SharedState.h"
+#include "io/AirfoilReader.h"
 
 namespace ribcraft {
 
@@ -16,6 +17,8 @@ namespace ribcraft {
 // nothing changes and the message is "Error Reading Airfoil Data" with the
 // reason on a second line.
 CommandResult ReadAirfoil(SharedState& s, const std::string& path);
+// The same for a file already read (path is kept as AirfoilFileName).
+CommandResult AcceptAirfoilFile(SharedState& s, const AirfoilFileData& file, const std::string& path);
 
 // The text the Save command writes for the current view.
 std::string AsciiFileText(const SharedState& s);

@@ -86,7 +86,8 @@ CommandResult CheckSection(const SharedState& s, int32_t sectionNumber) {
 CommandResult PlainSolution(SharedState& s) {
     const double number = Val(s.Texts.SectionName);
     const double alpha = Val(s.Texts.AngleText);
-    if (!std::isfinite(alpha) || std::fabs(alpha) > 90 || IsUnreadableNumber(s.Texts.AngleText))
+    // Broadside (±90°) and beyond, the section has no front: there is no attached flow to solve.
+    if (!std::isfinite(alpha) || std::fabs(alpha) >= 90 || IsUnreadableNumber(s.Texts.AngleText))
         return CommandResult::failure("\"" + s.Texts.AngleText +
                                       "\" is not a usable angle of attack: the previous solution is kept.");
     const int32_t sectionNumber = (std::isfinite(number) && std::fabs(number) < 2e9) ? int32_t(number) : -1;

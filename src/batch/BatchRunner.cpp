@@ -1,5 +1,6 @@
 #include "batch/BatchRunner.h"
 
+#include <algorithm>
 #include <cmath>
 #include <istream>
 #include <map>
@@ -135,6 +136,27 @@ CommandResult fail(const std::string& text) {
     return CommandResult::failure(text);
 }
 
+// A command's result with a note put before its own warnings.
+CommandResult withWarning(CommandResult r, const std::string& note) {
+    if (!note.empty()) r.warning = note + (r.warning.empty() ? "" : "\n" + r.warning);
+    return r;
+}
+
+// A number for a message: the free form with a zero before a bare decimal point (0.5, -0.25).
+std::string numberText(double v) {
+    std::string t = FreeForm(v);
+    if (t.starts_with(".")) t.insert(0, "0");
+    if (t.starts_with("-.")) t.insert(1, "0");
+    return t;
+}
+
+// The note for a value the program pulled into its range ("" when it was in range).
+std::string pulledNote(const std::string& what, double asked, double low, double high) {
+    if (asked >= low && asked <= high) return {};
+    return what + " " + numberText(asked) + " is out of range (" + numberText(low) + " to " + numberText(high) +
+           "): " + numberText(std::clamp(asked, low, high)) + " is used";
+}
+
 } // namespace
 
 BatchRunner::BatchRunner(std::ostream& out) : m_out(out), m_surface(std::make_unique<ImageSurface>(1200, 800)) {
@@ -222,7 +244,8 @@ CommandResult BatchRunner::command(const std::vector<std::string>& w) {
         options.setCountText(w[1]);
         options.ok();
         AfterOptionsAccepted(m_state);
-        return redraw();
+        return withWarning(redraw(),
+                           pulledNote("points", value, OptionsDialogModel::MinCount, OptionsDialogModel::MaxCount));
     }
     if (verb == "alpha" && needs(1)) {
         if (!parseNumber(w[1], value)) return fail("alpha takes a number of degrees: " + w[1]);
@@ -239,7 +262,11 @@ CommandResult BatchRunner::command(const std::vector<std::string>& w) {
         flap.deflectionTextChanged(w[2]);
         flap.ok();
         AfterFlapDialog(m_state, FlapPiMenu, true);
-        return redraw();
+        std::string note = pulledNote("flap length", value, FlapDialogModel::LengthMin, FlapDialogModel::LengthMax);
+        const std::string deflectionNote =
+            pulledNote("flap deflection", deflection, FlapDialogModel::DeflectionMin, FlapDialogModel::DeflectionMax);
+        if (!deflectionNote.empty()) note += (note.empty() ? "" : "\n") + deflectionNote;
+        return withWarning(redraw(), note);
     }
     if (verb == "re" && needs(1)) {
         if (!parseNumber(w[1], value) || value < 1e3 || value > 1e9)
@@ -298,6 +325,14 @@ CommandResult BatchRunner::setCommand(const std::string& name, const std::string
     const Setting& s = it->second;
     if (value < s.low || value > s.high)
         return fail(name + " must lie between " + FreeForm(s.low) + " and " + FreeForm(s.high));
+    // The contour plot maps its window onto the picture: a window of no width or height has no picture.
+    const auto emptyWindow = [&](const char* low, const char* high, double SharedState::*lo, double SharedState::*hi) {
+        const double a = name == low ? value : m_state.*lo, b = name == high ? value : m_state.*hi;
+        return (name == low || name == high) && a == b;
+    };
+    if (emptyWindow("ContMinX", "ContMaxX", &SharedState::ContMinX, &SharedState::ContMaxX) ||
+        emptyWindow("ContMinY", "ContMaxY", &SharedState::ContMinY, &SharedState::ContMaxY))
+        return fail("the contour window would be empty: " + name + " " + text + " equals the other end");
     if (s.whole) {
         if (value != std::floor(value)) return fail(name + " takes a whole number");
         m_state.*s.whole = int(value);

@@ -16,6 +16,8 @@
 #include <QTimer>
 
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 
 #include "../plot/TestSection.h"
 #include "gui/DialogParts.h"
@@ -122,6 +124,28 @@ TEST_F(TemplatesDialog, RefusedJobKeepsTheDialogOpenAndWritesNoFileAndCancelPrin
         EXPECT_FALSE(form.isVisible());
     }
     EXPECT_FALSE(QFile::exists(pdf));
+}
+
+// A refused job and a target that cannot be written both leave an existing document as it was.
+TEST_F(TemplatesDialog, FailuresKeepTheExistingDocument) {
+    const QString pdf = outPdf("form3-kept.pdf");
+    std::ofstream(pdf.toStdString()) << "old document";
+    Form3 form(st, nullptr);
+    form.setShowMessages(false);
+    form.setPdfOutput(pdf);
+    typeInto(form.findChild<QLineEdit*>("Text2"), "0");
+    QTest::mouseClick(form.findChild<QPushButton*>("SSCommand1"), Qt::LeftButton);
+    EXPECT_FALSE(form.lastResult().ok);
+
+    typeInto(form.findChild<QLineEdit*>("Text2"), "2");
+    form.setPdfOutput(QString::fromStdString(std::filesystem::path(pdf.toStdString()).parent_path().string()));
+    QTest::mouseClick(form.findChild<QPushButton*>("SSCommand1"), Qt::LeftButton);
+    EXPECT_FALSE(form.lastResult().ok);
+    EXPECT_NE(form.lastResult().message.find("Cannot write the file"), std::string::npos) << form.lastResult().message;
+
+    std::ifstream in(pdf.toStdString());
+    const std::string kept((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    EXPECT_EQ(kept, "old document");
 }
 
 TEST_F(TemplatesDialog, OkPreviewsOnThePrinterOfPrinterSetupAndARefusedJobShowsNoPreview) {
