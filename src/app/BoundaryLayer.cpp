@@ -224,16 +224,22 @@ CommandResult BoundaryLayer(SharedState& s, const BlSolver& solver) {
     if (!std::isfinite(cd)) return CommandResult::failure(BlErrorMessage);
 
     fillGaps(o, s.PointCount);
+    const auto displaced = s.DisplacedY, edge = s.EdgeY;
     for (int p = 1; p <= s.PointCount + 1; ++p) {
         s.DisplacedY[p] = float(s.SectionY[p] + o.displaced[p]);
         s.EdgeY[p] = float(s.SectionY[p] + o.edge[p]);
+    }
+    // The lift of the displaced contour; a contour the panel method refuses is a fault of the layer.
+    if (!newCLCm(s).ok()) {
+        s.DisplacedY = displaced;
+        s.EdgeY = edge;
+        return CommandResult::failure(BlErrorMessage);
     }
     next.Solved = true;
     s.Bl = std::move(next);
     s.CdCFD = cd;
     s.CompBlFlag = 0;
     s.DialogCancelled = 1;
-    newCLCm(s);
     s.Bl.ResultLine = BlResultLine(s.ClBl, s.CdCFD);
     CommandResult r;
     r.warning = warning;

@@ -4,6 +4,7 @@
 #include <span>
 
 #include "app/PolarSweep.h"
+#include "app/Recompute.h"
 #include "extlib/airfoil/FileSection.h"
 #include "extlib/airfoil/NacaSection.h"
 #include "io/AirfoilReader.h"
@@ -49,6 +50,7 @@ CommandResult AcceptAirfoilFile(SharedState& s, const AirfoilFileData& file, con
     s.NUpper = file.NUpper;
     s.NLower = file.NLower;
     s.Texts.SectionName = file.name;
+    s.FileSectionName = file.name;
     s.AirfoilFileName = path;
     s.RawAirfoilFlag = 1;
     s.NewFlag = 1;
@@ -58,6 +60,11 @@ CommandResult AcceptAirfoilFile(SharedState& s, const AirfoilFileData& file, con
     for (const std::string& w : file.warnings)
         read.warning += (read.warning.empty() ? "" : "\n") + w;
     return read;
+}
+
+bool FileSectionTaken(const SharedState& s, const std::string& path) {
+    return s.RawAirfoilFlag == 1 && s.AirfoilFileName == path && s.NewFlag == 0 &&
+           IsCurrent(s, s.Inputs.Stamps.Panel, PanelGroups);
 }
 
 std::string AsciiFileText(const SharedState& s) {

@@ -20,6 +20,11 @@ CommandResult ReadAirfoil(SharedState& s, const std::string& path);
 // The same for a file already read (path is kept as AirfoilFileName).
 CommandResult AcceptAirfoilFile(SharedState& s, const AirfoilFileData& file, const std::string& path);
 
+// Whether the section of the file read from path is the one solved and shown
+// (after ReadAirfoil and a redraw): false when the panel method refused it
+// and the previous section was put back.
+bool FileSectionTaken(const SharedState& s, const std::string& path);
+
 // The text the Save command writes for the current view.
 std::string AsciiFileText(const SharedState& s);
 // Writes the current view's data to ExportFileName (set to path first).

@@ -2,15 +2,12 @@
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
 
-#include "extlib/airfoil/Airfoil.h"
+#include "app/Kernels.h"
 
 namespace ribcraft {
 
 namespace {
-
-constexpr float kUnset = std::numeric_limits<float>::quiet_NaN();
 
 struct MeshRequest {
     int32_t mx, my;
@@ -42,26 +39,6 @@ ClosedOutline CloseOutline(const SharedState& s) {
     return o;
 }
 
-// FoilGrid into fresh arrays; false when the library left them untouched.
-bool BuildGrid(ClosedOutline& o, const MeshRequest& m, std::vector<float>& gx, std::vector<float>& gy) {
-    gx.assign(size_t(cap::MeshI) * cap::MeshJ, kUnset);
-    gy.assign(gx.size(), kUnset);
-    gy[cap::at2(1, 1, cap::MeshI)] = m.radius;
-    gy[cap::at2(1, 2, cap::MeshI)] = m.clustering;
-    int32_t mx = m.mx, my = m.my, one = 1;
-    FoilGrid(o.x[0], o.y[0], o.np, mx, my, gx[0], gy[0], one);
-    return !std::isnan(gx[0]);
-}
-
-bool SolveFlow(ClosedOutline& o, const SharedState& s, std::vector<float>& gx, std::vector<float>& gy,
-               std::vector<float>& cp, std::vector<float>& psi, int32_t mx, int32_t my) {
-    cp.assign(size_t(cap::FieldI) * cap::FieldJ, kUnset);
-    psi.assign(cp.size(), kUnset);
-    int32_t stag = s.StagPoint;
-    Flow(o.v[0], o.x[0], o.y[0], o.np, gx[0], gy[0], stag, cp[0], psi[0], mx, my);
-    return !std::isnan(cp[0]);
-}
-
 const char* const kNoMesh = "The mesh cannot be built around this section with these mesh controls.";
 const char* const kNoFlow = "The flow field cannot be computed for this section.";
 
@@ -74,13 +51,12 @@ CommandResult ComputeFlowField(SharedState& s, int mode) {
     const MeshRequest m = RequestFor(s, mode);
     FlowFieldStore& f = s.Flow;
     const bool keptFits = f.KeptMX == m.mx && f.KeptMY == m.my;
-    if (mode == 1 && s.NewGrid != 1 && keptFits) {
-        f.MX = m.mx, f.MY = m.my;
-        return {};
-    }
+    if (mode == 1 && s.NewGrid != 1 && keptFits) return {};
     std::vector<float> gx, gy;
-    if (!BuildGrid(outline, m, gx, gy)) return CommandResult::failure(kNoMesh);
+    if (!CallFoilGrid(outline.x, outline.y, outline.np, m.mx, m.my, m.radius, m.clustering, gx, gy).ok())
+        return CommandResult::failure(kNoMesh);
     if (mode == 1) {
+        // The user mesh is kept apart from the flow views' fixed mesh.
         for (int j = 1; j <= m.my; ++j)
             for (int k = 1; k <= m.mx; ++k) {
                 s.MeshGridX[cap::at2(k, j, cap::MeshI)] = gx[cap::at2(k, j, cap::MeshI)];
@@ -88,16 +64,49 @@ CommandResult ComputeFlowField(SharedState& s, int mode) {
             }
         f.KeptMX = m.mx, f.KeptMY = m.my;
         s.NewGrid = 0;
-    } else {
-        std::vector<float> cp, psi;
-        if (!SolveFlow(outline, s, gx, gy, cp, psi, m.mx, m.my)) return CommandResult::failure(kNoFlow);
-        f.CpField = std::move(cp);
-        f.PsiField = std::move(psi);
+        return {};
     }
+    std::vector<float> cp, psi;
+    if (!CallFlow(outline.v, outline.x, outline.y, outline.np, gx, gy, s.StagPoint, m.mx, m.my, cp, psi).ok())
+        return CommandResult::failure(kNoFlow);
+    f.CpField = std::move(cp);
+    f.PsiField = std::move(psi);
     f.NP = outline.np;
     f.MX = m.mx, f.MY = m.my;
     f.GridX = std::move(gx);
     f.GridY = std::move(gy);
+    f.ContourView = 0; // the contours belonged to the previous fields
+    f.Contours = {};
+    return {};
+}
+
+std::vector<float> StreamlineLevelValues(float dividingPsi) {
+    std::vector<float> levels;
+    for (int k = 1; k <= 50; ++k)
+        levels.push_back(static_cast<float>(1.5 - ((k - 1) / 50.0) * 3.0));
+    levels.push_back(dividingPsi);
+    return levels;
+}
+
+std::vector<float> PressureLevelValues(double cpHigh, double cpLow) {
+    std::vector<float> levels;
+    for (int k = 1; k <= 33; ++k)
+        levels.push_back(static_cast<float>(cpHigh - ((k - 1) / 32.0) * (cpHigh - cpLow)));
+    return levels;
+}
+
+CommandResult ComputeContours(SharedState& s, int vflag) {
+    FlowFieldStore& f = s.Flow;
+    if (f.GridX.empty() || f.CpField.empty() || (vflag != 4 && vflag != 5))
+        return CommandResult::failure("There is no flow field to draw.");
+    const bool streamlines = vflag == 4;
+    std::vector<float> levels =
+        streamlines ? StreamlineLevelValues(f.psi(1, 1)) : PressureLevelValues(s.CpHigh, s.CpLow);
+    Result<ContourSegments> c =
+        CallContr(f.GridX, f.GridY, streamlines ? f.PsiField : f.CpField, f.MX, f.MY, std::move(levels));
+    if (!c) return CommandResult::failure(c.status().message());
+    f.Contours = std::move(c).value();
+    f.ContourView = vflag;
     return {};
 }
 

@@ -1,7 +1,11 @@
 #pragma once
 // The computing half of the flow-field views: the O-grid about the current
-// outline and, for the streamline and pressure views, the flow on it, kept in
-// SharedState::Flow. The views of plot/FlowFieldViews.h draw the result.
+// outline, the flow on it and the contours of the field a view shows, kept in
+// SharedState::Flow; and the user's mesh of the mesh view, kept in
+// SharedState::MeshGridX/MeshGridY. The views of plot/FlowFieldViews.h draw
+// the result and compute nothing.
+
+#include <vector>
 
 #include "app/CommandResult.h"
 #include "app/SharedState.h"
@@ -24,5 +28,15 @@ inline constexpr double FlowMeshRadius = 6, FlowMeshClustering = 1.02;
 // Needs a panel solution (HaveSolution). On failure (no solution, a mesh or
 // flow the library refuses) the store and the kept mesh are left as they were.
 CommandResult ComputeFlowField(SharedState& state, int mode);
+
+// The contour levels of the two contour views: 50 stream-function levels
+// from 1.5 down by 0.06 and the dividing streamline last; 33 pressure levels
+// from cpHigh down to cpLow.
+std::vector<float> StreamlineLevelValues(float dividingPsi);
+std::vector<float> PressureLevelValues(double cpHigh, double cpLow);
+
+// Cuts the contours of view vflag (4 streamlines, 5 pressure) on the store's
+// grid and fields (after ComputeFlowField, mode 0) into Flow.Contours.
+CommandResult ComputeContours(SharedState& state, int vflag);
 
 } // namespace ribcraft

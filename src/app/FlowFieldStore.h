@@ -12,6 +12,14 @@
 
 namespace ribcraft {
 
+// Contour segments of one field: the levels, the count per level and the end
+// points of segment s of level l at (s - 1) + (l - 1) * cap::Segments.
+struct ContourSegments {
+    std::vector<float> Levels;
+    std::vector<int32_t> Counts;
+    std::vector<float> X1, Y1, X2, Y2;
+};
+
 struct FlowFieldStore {
     int32_t NP = 0;         // points of the closed outline handed to the library
     int32_t MX = 0, MY = 0; // points of the last grid round the section (k) and outward (j)
@@ -19,6 +27,9 @@ struct FlowFieldStore {
     std::vector<float> CpField, PsiField;
     // Size of the user mesh kept in SharedState::MeshGridX/MeshGridY (0 until one is built).
     int32_t KeptMX = 0, KeptMY = 0;
+    // The contours of the streamline (4) or pressure (5) view on the fields above; 0 = none.
+    int ContourView = 0;
+    ContourSegments Contours;
 
     float gridX(int k, int j) const { return GridX[static_cast<size_t>(cap::at2(k, j, cap::MeshI))]; }
     float gridY(int k, int j) const { return GridY[static_cast<size_t>(cap::at2(k, j, cap::MeshI))]; }

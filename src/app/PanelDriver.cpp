@@ -3,7 +3,7 @@
 #include <cmath>
 #include <string_view>
 
-#include "extlib/airfoil/Airfoil.h"
+#include "app/Kernels.h"
 #include "extlib/airfoil/FileSection.h"
 #include "extlib/airfoil/NacaSection.h"
 #include "io/NumberFormat.h"
@@ -14,11 +14,14 @@ namespace {
 
 // One Airfoil call with the state's section, flap and file lists; the outline
 // and results go to the arrays given (plain or displaced-contour solution).
-void callAirfoil(SharedState& s, float* y, float* cp, float* v, int32_t mode) {
-    int32_t reserved = 0;
-    Airfoil(s.SectionNumber, s.Alpha, s.SectionX[1], s.DistX[1], y[1], cp[1], v[1], s.PanelCl, s.PanelCmLE,
-            s.FlapAngleRad, s.HingeFraction, s.SurfacePoints, reserved, s.YUpper[1], s.YLower[1], s.XUpper[1],
-            s.XLower[1], s.NUpper, s.NLower, s.RawAirfoilFlag, mode);
+// PanelCl and PanelCmLE change only when the kernel solved.
+Status callAirfoil(SharedState& s, float* y, float* cp, float* v, int32_t mode) {
+    const Result<PanelCoefficients> r =
+        CallAirfoil(s, s.SectionNumber, s.Alpha, {&s.SectionX[1], &s.DistX[1], &y[1], &cp[1], &v[1]}, mode);
+    if (!r) return r.status();
+    s.PanelCl = r->Cl;
+    s.PanelCmLE = r->CmLE;
+    return Status::Ok();
 }
 
 void updateExtrema(SharedState& s) {
@@ -84,18 +87,26 @@ CommandResult CheckSection(const SharedState& s, int32_t sectionNumber) {
 }
 
 CommandResult PlainSolution(SharedState& s) {
-    const double number = Val(s.Texts.SectionName);
     const double alpha = Val(s.Texts.AngleText);
     // Broadside (±90°) and beyond, the section has no front: there is no attached flow to solve.
     if (!std::isfinite(alpha) || std::fabs(alpha) >= 90 || IsUnreadableNumber(s.Texts.AngleText))
         return CommandResult::failure("\"" + s.Texts.AngleText +
                                       "\" is not a usable angle of attack: the previous solution is kept.");
-    const int32_t sectionNumber = (std::isfinite(number) && std::fabs(number) < 2e9) ? int32_t(number) : -1;
+    const int32_t sectionNumber = SectionNumberOf(s.Texts.SectionName);
     if (CommandResult check = CheckSection(s, sectionNumber); !check.ok) return check;
 
+    // The kernel writes nothing when it refuses the section: the previous
+    // solution stays whole, and so do the number and angle it was made from.
+    const int32_t previousNumber = s.SectionNumber;
+    const float previousAlpha = s.Alpha;
     s.SectionNumber = sectionNumber;
     s.Alpha = float(alpha);
-    callAirfoil(s, s.SectionY.data(), s.SurfaceCp.data(), s.SurfaceV.data(), s.PanelMode);
+    if (const Status st = callAirfoil(s, s.SectionY.data(), s.SurfaceCp.data(), s.SurfaceV.data(), s.PanelMode);
+        !st.ok()) {
+        s.SectionNumber = previousNumber;
+        s.Alpha = previousAlpha;
+        return CommandResult::failure(st.message());
+    }
     s.ClPanel = s.PanelCl;
     s.CmLePanel = s.PanelCmLE;
     s.HaveSolution = true;
@@ -103,12 +114,13 @@ CommandResult PlainSolution(SharedState& s) {
     return {};
 }
 
-void newCLCm(SharedState& s) {
+Status newCLCm(SharedState& s) {
     for (int i = 1; i <= 2 * s.SurfacePoints; ++i)
         s.ScratchCp[i] = s.SectionY[i];
-    callAirfoil(s, s.DisplacedY.data(), s.ScratchCp.data(), s.ScratchV.data(), 1);
+    if (Status st = callAirfoil(s, s.DisplacedY.data(), s.ScratchCp.data(), s.ScratchV.data(), 1); !st.ok()) return st;
     s.ClBl = s.PanelCl;
     s.CmLeBl = s.PanelCmLE;
+    return Status::Ok();
 }
 
 } // namespace ribcraft

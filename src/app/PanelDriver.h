@@ -4,6 +4,7 @@
 
 #include "app/CommandResult.h"
 #include "app/SharedState.h"
+#include "base/Status.h"
 
 namespace ribcraft {
 
@@ -20,7 +21,8 @@ CommandResult CheckSection(const SharedState& s, int32_t sectionNumber);
 // angle that is not a finite number leaves every result as it was.
 CommandResult PlainSolution(SharedState& s);
 
-// The displaced-contour solution (outline DisplacedY): ClBl, CmLeBl.
-void newCLCm(SharedState& s);
+// The displaced-contour solution (outline DisplacedY): ClBl, CmLeBl. On a
+// refusal nothing changes and the reason is returned.
+Status newCLCm(SharedState& s);
 
 } // namespace ribcraft

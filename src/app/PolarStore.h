@@ -10,12 +10,19 @@
 namespace ribcraft {
 
 // What makes a polar: the section-name text, the flap deflection and flap
-// length (the numbers at the start of the two flap displays) and re.
+// length (the numbers at the start of the two flap displays) and re; and
+// what else the sweep depends on: the section's source (a file section by its
+// point lists), the point count and the drag options.
 struct PolarKey {
     std::string SectionName;
     double FlapDeflection = 0;
     double FlapLength = 0;
     double re = 0;
+    int RawAirfoilFlag = 0;
+    std::vector<float> FilePoints{}; // XUpper, YUpper, XLower, YLower of a file section
+    int SurfacePoints = 0;
+    int PolarSolution = 0;
+    int FlowSeperationModel = 0;
     friend bool operator==(const PolarKey&, const PolarKey&) = default;
 };
 

@@ -7,8 +7,8 @@
 
 #include "analysis/Drag.h"
 #include "analysis/SurfaceBoundaryLayer.h"
+#include "app/Kernels.h"
 #include "app/PanelDriver.h"
-#include "extlib/airfoil/Airfoil.h"
 #include "io/NumberFormat.h"
 
 namespace ribcraft {
@@ -18,18 +18,14 @@ namespace {
 const double Pi = 4 * std::atan(1.0);
 
 // One Airfoil call with the state's section, flap and file lists into the
-// arrays given. False when the kernel returned nothing (it leaves its outputs
-// untouched on input it cannot solve, so the lift is primed with a NaN).
+// arrays given. False when the kernel refused (it then wrote nothing).
 bool solvePanels(SharedState& s, float* y, float* cp, float* v, int32_t mode) {
-    const float cl = s.PanelCl, cm = s.PanelCmLE;
-    s.PanelCl = std::numeric_limits<float>::quiet_NaN();
-    int32_t reserved = 0;
-    Airfoil(s.SectionNumber, s.Alpha, s.SectionX[1], s.DistX[1], y[1], cp[1], v[1], s.PanelCl, s.PanelCmLE,
-            s.FlapAngleRad, s.HingeFraction, s.SurfacePoints, reserved, s.YUpper[1], s.YLower[1], s.XUpper[1],
-            s.XLower[1], s.NUpper, s.NLower, s.RawAirfoilFlag, mode);
-    if (std::isfinite(s.PanelCl) && std::isfinite(s.PanelCmLE)) return true;
-    s.PanelCl = cl, s.PanelCmLE = cm;
-    return false;
+    const Result<PanelCoefficients> r =
+        CallAirfoil(s, s.SectionNumber, s.Alpha, {&s.SectionX[1], &s.DistX[1], &y[1], &cp[1], &v[1]}, mode);
+    if (!r) return false;
+    s.PanelCl = r->Cl;
+    s.PanelCmLE = r->CmLE;
+    return std::isfinite(s.PanelCl) && std::isfinite(s.PanelCmLE);
 }
 
 bool finiteSolution(const SharedState& s) {
@@ -254,12 +250,6 @@ bool sweepAngle(SharedState& s, double alpha, StoredPolar& polar) {
     return true;
 }
 
-// The section number the name box gives, -1 when it is not a number at all.
-int32_t sectionNumberOf(const SharedState& s) {
-    const double number = Val(s.Texts.SectionName);
-    return (std::isfinite(number) && std::abs(number) < 2e9) ? int32_t(number) : -1;
-}
-
 } // namespace
 
 double QuarterChordMoment(double cl, double cmLe) {
@@ -267,7 +257,22 @@ double QuarterChordMoment(double cl, double cmLe) {
 }
 
 PolarKey CurrentPolarKey(const SharedState& s) {
-    return {s.Texts.SectionName, Val(s.Texts.FlapDeflectionText), Val(s.Texts.FlapLengthText), s.re};
+    PolarKey key;
+    key.SectionName = s.Texts.SectionName;
+    key.FlapDeflection = Val(s.Texts.FlapDeflectionText);
+    key.FlapLength = Val(s.Texts.FlapLengthText);
+    key.re = s.re;
+    key.RawAirfoilFlag = s.RawAirfoilFlag;
+    if (s.RawAirfoilFlag == 1) {
+        for (const auto* list : {&s.XUpper, &s.YUpper})
+            key.FilePoints.insert(key.FilePoints.end(), list->begin() + 1, list->begin() + 1 + s.NUpper);
+        for (const auto* list : {&s.XLower, &s.YLower})
+            key.FilePoints.insert(key.FilePoints.end(), list->begin() + 1, list->begin() + 1 + s.NLower);
+    }
+    key.SurfacePoints = s.SurfacePoints;
+    key.PolarSolution = s.PolarSolution;
+    key.FlowSeperationModel = s.FlowSeperationModel;
+    return key;
 }
 
 std::span<const StoredPolar> ActivePolars(const SharedState& s) {
@@ -290,7 +295,7 @@ PolarOutcome Polar(SharedState& s) {
     const PolarKey key = CurrentPolarKey(s);
     if ((out.polar = FindPolar(s, key)) != 0) return out;
 
-    const int32_t sectionNumber = sectionNumberOf(s);
+    const int32_t sectionNumber = SectionNumberOf(s.Texts.SectionName);
     if (CommandResult check = CheckSection(s, sectionNumber); !check.ok) {
         out.result = check;
         return out;

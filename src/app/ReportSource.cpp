@@ -1,5 +1,7 @@
 #include "app/ReportSource.h"
 
+#include "app/Recompute.h"
+
 namespace ribcraft {
 
 ReportInputs ReportInputsFor(const SharedState& s) {
@@ -18,6 +20,8 @@ ReportInputs ReportInputsFor(const SharedState& s) {
     in.ClB = s.ClBl;
     in.CmB = s.CmLeBl;
     in.CdB = s.CdCFD;
+    // Only a boundary layer of the present inputs is reported.
+    in.HaveBl = s.Bl.Solved && IsCurrent(s, s.Inputs.Stamps.BoundaryLayer, BoundaryLayerGroups);
     return in;
 }
 

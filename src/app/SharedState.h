@@ -12,6 +12,7 @@
 #include "app/BoundaryLayerStore.h"
 #include "app/FlowFieldStore.h"
 #include "app/PolarStore.h"
+#include "app/Revisions.h"
 #include "extlib/Capacities.h"
 
 namespace ribcraft {
@@ -120,7 +121,6 @@ struct SharedState {
     float PanelCl = 0, PanelCmLE = 0;
     double ClPanel = 0, CmLePanel = 0, ClBl = 0, CmLeBl = 0;
     bool HaveSolution = false; // an outline and distribution are present
-    std::string SolvedInputs;  // what the present solution was made from (SolutionInputsKey)
     // Extrema of the last panel solution over points 1..PointCount (the airfoil view's ranges).
     double YMax = 0, YMin = 0, Vmax = 1, Vmin = 0;
 
@@ -131,6 +131,7 @@ struct SharedState {
     // ---- raw coordinate-file lists
     Array1<float, cap::RawList> XUpper{}, YUpper{}, XLower{}, YLower{};
     int32_t NUpper = 0, NLower = 0;
+    std::string FileSectionName; // the name line of the file read; the section name box starts with it
 
     // ---- thin-airfoil results of the last evaluation
     float A[9] = {};
@@ -148,6 +149,9 @@ struct SharedState {
     PolarStore Polars;
 
     PanelTexts Texts;
+
+    // ---- what every derived result was made from (app/Revisions.h, app/Recompute.h)
+    InputTracking Inputs;
 };
 
 } // namespace ribcraft

@@ -10,6 +10,7 @@
 
 #include "app/FileCommands.h"
 #include "app/PanelDriver.h"
+#include "app/Recompute.h"
 #include "app/ReportSource.h"
 #include "app/RibExport.h"
 #include "app/dialogs/DialogProtocol.h"
@@ -22,6 +23,8 @@
 #include "plot/Redraw.h"
 #include "plot/Templates.h"
 #include "render/QtSurface.h"
+
+#include <QGuiApplication>
 
 namespace ribcraft {
 
@@ -159,9 +162,9 @@ std::string pulledNote(const std::string& what, double asked, double low, double
 
 } // namespace
 
-BatchRunner::BatchRunner(std::ostream& out) : m_out(out), m_surface(std::make_unique<ImageSurface>(1200, 800)) {
+BatchRunner::BatchRunner(std::ostream& out) : m_out(out) {
     m_state.resetToStartup();
-    redraw(); // the first redraw solves the default section
+    (void)redraw(); // the first redraw solves the default section
 }
 
 BatchRunner::~BatchRunner() = default;
@@ -174,9 +177,13 @@ std::vector<std::string> BatchRunner::settingNames() {
 }
 
 CommandResult BatchRunner::redraw() {
-    m_surface->SetBackColor(m_state.whiteBackground() ? QBColor(15) : QBColor(0));
-    m_surface->SetForeColor(m_state.whiteBackground() ? QBColor(0) : QBColor(15));
-    return RedrawView(m_state, *m_surface);
+    return RecomputeForRedraw(m_state);
+}
+
+CommandResult BatchRunner::needPictures() {
+    if (m_makeGui) m_makeGui();
+    if (!QGuiApplication::instance()) return fail("pictures need a GUI application object");
+    return {};
 }
 
 CommandResult BatchRunner::runLine(const std::string& line) {
@@ -234,7 +241,8 @@ CommandResult BatchRunner::command(const std::vector<std::string>& w) {
         if (!read.ok) return read;
         // Nothing of a file that cannot be solved is kept (runLine restores the state).
         CommandResult drawn = redraw();
-        if (!drawn.ok) return fail(std::string(AirfoilReadError) + "\n" + drawn.message);
+        if (!FileSectionTaken(m_state, w[1])) return fail(std::string(AirfoilReadError) + "\n" + drawn.message);
+        if (!drawn.ok) return drawn;
         if (!drawn.warning.empty()) read.warning += (read.warning.empty() ? "" : "\n") + drawn.warning;
         return read;
     }
@@ -282,8 +290,14 @@ CommandResult BatchRunner::command(const std::vector<std::string>& w) {
         m_state.PolarCount = 0;
         return redraw();
     }
-    if (verb == "save" && needs(1)) return AsciiFile(m_state, w[1]);
-    if (verb == "dxf" && needs(1)) return ExportDxf(m_state, w[1]);
+    if (verb == "save" && needs(1)) {
+        if (CommandResult r = redraw(); !r.ok) return r;
+        return AsciiFile(m_state, w[1]);
+    }
+    if (verb == "dxf" && needs(1)) {
+        if (CommandResult r = redraw(); !r.ok) return r;
+        return ExportDxf(m_state, w[1]);
+    }
     if (verb == "png" && (needs(1) || needs(3))) return pngCommand(w);
     if (verb == "templates" && args >= 5 && args <= 7) return templatesCommand(w);
     if (verb == "ribs" && args >= 5) {
@@ -293,10 +307,15 @@ CommandResult BatchRunner::command(const std::vector<std::string>& w) {
         return {};
     }
     if (verb == "report" && needs(0)) {
+        // The report's boundary-layer column needs the detailed boundary layer of these inputs.
+        ResultNeeds report = NeedsOfView(m_state);
+        report.BoundaryLayer = true;
+        if (CommandResult r = BringUpToDate(m_state, report); !r.ok) return r;
         printReport();
         return {};
     }
     if (verb == "results" && needs(0)) {
+        if (CommandResult r = redraw(); !r.ok) return r;
         printResults();
         return {};
     }
@@ -359,6 +378,7 @@ CommandResult BatchRunner::templatesCommand(const std::vector<std::string>& w) {
         else
             return fail("templates takes in or cm and a page of letter, a4 or a3: " + w[i]);
     }
+    if (CommandResult r = needPictures(); !r.ok) return r;
     // The document is drawn in memory and replaces the file only when every page was printed.
     CommandResult printed;
     const Status saved = SavePdf(
@@ -382,6 +402,7 @@ CommandResult BatchRunner::pngCommand(const std::vector<std::string>& w) {
         width = int(a);
         height = int(b);
     }
+    if (CommandResult r = needPictures(); !r.ok) return r;
     ImageSurface picture(width, height);
     picture.SetBackColor(m_state.whiteBackground() ? QBColor(15) : QBColor(0));
     picture.SetForeColor(m_state.whiteBackground() ? QBColor(0) : QBColor(15));

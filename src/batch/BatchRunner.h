@@ -1,6 +1,8 @@
 #pragma once
 // ribcraft-batch: the program's commands read from a script, one per line,
-// run on one shared state through the same redraw pipeline as the window.
+// run on one shared state through the same recompute step as the window's
+// redraw. Only the commands that make a picture or a PDF draw anything; the
+// others compute their numbers and print them.
 //
 //   naca DIGITS            accept a NACA 4- or 5-digit section
 //   read FILE              read a coordinate file ("&General Airfoils")
@@ -34,8 +36,8 @@
 // goes on. '#' starts a comment. The first command that cannot run stops the script
 // with "line N: ..." and exit status 1.
 
+#include <functional>
 #include <iosfwd>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -44,12 +46,15 @@
 
 namespace ribcraft {
 
-class ImageSurface;
-
 class BatchRunner {
 public:
     BatchRunner(std::ostream& out);
     ~BatchRunner();
+
+    // Called before the first picture or PDF: makes the GUI application
+    // object that text metrics and painting need. Without one, those
+    // commands need an application object made by the caller.
+    void setPictureSupport(std::function<void()> makeGuiApplication) { m_makeGui = std::move(makeGuiApplication); }
 
     // Runs one line (comments and blank lines do nothing).
     CommandResult runLine(const std::string& line);
@@ -63,7 +68,9 @@ public:
     static std::vector<std::string> settingNames();
 
 private:
+    // The recompute step of the redraw for the current view; nothing is drawn.
     CommandResult redraw();
+    CommandResult needPictures();
     CommandResult command(const std::vector<std::string>& words);
     CommandResult viewCommand(const std::string& name);
     CommandResult setCommand(const std::string& name, const std::string& value);
@@ -77,7 +84,7 @@ private:
 
     std::ostream& m_out;
     SharedState m_state;
-    std::unique_ptr<ImageSurface> m_surface;
+    std::function<void()> m_makeGui;
     int m_jobs = 0;
 };
 

@@ -43,11 +43,11 @@ LinAeroStatus LinAero::AeroCoeff(const float& Y, const float& X) {
     m_xc.front() = 0.0f;
     m_xc.back() = 1.0f;
 
-    // The library leaves the coefficients untouched when it refuses the line;
-    // a NaN marker in A0 tells that apart from a genuine result.
-    float a[9] = {std::nanf(""), A1, A2, A3, A4, A5, A6, A7, A8};
-    linaero(m_alpha, m_yc.front(), m_xc.front(), m_n, m_order, a[0], a[1], a[2], a[3], a[4], a[5], a[6], a[7], a[8]);
-    if (std::isnan(a[0])) return {false, "thin airfoil: the camber line could not be integrated"};
+    // The library writes nothing when it refuses the line, and says so.
+    float a[9] = {};
+    ::linaero(m_alpha, m_yc.front(), m_xc.front(), m_n, m_order, a[0], a[1], a[2], a[3], a[4], a[5], a[6], a[7], a[8]);
+    if (linaero::LastCall() != KernelCall::Written)
+        return {false, "thin airfoil: the camber line could not be integrated"};
     A0 = a[0], A1 = a[1], A2 = a[2], A3 = a[3], A4 = a[4], A5 = a[5], A6 = a[6], A7 = a[7], A8 = a[8];
     return {true, {}};
 }

@@ -13,6 +13,7 @@
 
 #include "analysis/Drag.h"
 #include "app/MainCommands.h"
+#include "app/Recompute.h"
 #include "gui/FrmBlwarning.h"
 #include "gui/Glyphs.h"
 #include "gui/HelpWindow.h"
@@ -145,7 +146,7 @@ void Form1::buildWindow() {
     });
     connect(m_picture1, &Picture1::rightButtonPressed, this, [this](const QPoint& at) { m.mnuView->popup(at); });
     connect(m_panDisplay->Text1, &QLineEdit::textEdited, this,
-            [this](const QString& t) { m_state.Texts.SectionName = t.toStdString(); });
+            [this](const QString& t) { SectionNameTyped(m_state, t.toStdString()); });
     connect(m_panDisplay->Text2, &QLineEdit::textEdited, this,
             [this](const QString& t) { m_state.Texts.AngleText = t.toStdString(); });
 }

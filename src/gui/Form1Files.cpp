@@ -60,7 +60,7 @@ void Form1::GeneralAirfoilsCommand() {
     CommandResult r = ReadAirfoil(m_state, path.toStdString());
     if (r.ok) {
         Command1_Click();
-        if (!m_lastRedraw.ok) {
+        if (!FileSectionTaken(m_state, path.toStdString())) {
             // A file whose section cannot be solved is not kept.
             m_state = before;
             Command1_Click();
@@ -87,6 +87,9 @@ void Form1::SaveCommand() {
     const QString path = fileDialog(true, m_saveTitle, 2);
     if (path.isEmpty()) return;
     WaitCursor wait;
+    // The file holds what the view shows for the inputs on screen, a box edited without Enter included.
+    Command1_Click();
+    if (!m_lastRedraw.ok) return;
     if (const CommandResult r = AsciiFile(m_state, path.toStdString()); !r.ok) reportWriteFailure(r);
 }
 
@@ -94,6 +97,8 @@ void Form1::DxfCommand() {
     const QString path = fileDialog(true, q(DxfDialogTitle(m_state.Texts.SectionName)), 1);
     if (path.isEmpty()) return;
     WaitCursor wait;
+    Command1_Click();
+    if (!m_lastRedraw.ok) return;
     if (const CommandResult r = ExportDxf(m_state, path.toStdString()); !r.ok) reportWriteFailure(r);
 }
 

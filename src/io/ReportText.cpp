@@ -50,20 +50,22 @@ std::vector<ReportLine> ReportLines(const ReportInputs& in) {
                           ",   Flap Length: " + in.flapLength));
     lines.push_back(plain(""));
     ReportDerived panel, corrected;
-    if (in.ClB != 0.0) {
+    if (in.HaveBl && in.ClB != 0.0) {
         panel = ReportDerivedCells(in.ClP, in.CmP);
         corrected = ReportDerivedCells(in.ClB, in.CmB);
     }
     lines.push_back(zoned({"", "Thin Airfoil", "Panel ", "Panel/B. Layer"}));
     lines.push_back(zoned({"", std::string(17, '-'), std::string(13, '-'), std::string(24, '-')}));
-    lines.push_back(
-        zoned({"    Lift Coeff", in.liftText, FormatNumber(in.ClP, "0.0###"), FormatNumber(in.ClB, "0.0###")}));
-    lines.push_back(
-        zoned({"    Cm (L.E.)", in.cmLeText, FormatNumber(in.CmP, "0.0###"), FormatNumber(in.CmB, "0.0###")}));
+    // Without a boundary layer of these inputs its column says so rather than show another's.
+    const auto bl = [&in](double v, const char* picture) {
+        return in.HaveBl ? FormatNumber(v, picture) : std::string("N/A");
+    };
+    lines.push_back(zoned({"    Lift Coeff", in.liftText, FormatNumber(in.ClP, "0.0###"), bl(in.ClB, "0.0###")}));
+    lines.push_back(zoned({"    Cm (L.E.)", in.cmLeText, FormatNumber(in.CmP, "0.0###"), bl(in.CmB, "0.0###")}));
     lines.push_back(zoned({"    Cm (c/4)", in.cmC4Text, panel.cmC4, corrected.cmC4}));
     lines.push_back(zoned({"    Angle (Cl=0)", in.alphaCl0Text, "Not Comp.", "Not Comp."}));
     lines.push_back(zoned({"    Cent. of Pres", in.xcpText, panel.xcp, corrected.xcp}));
-    lines.push_back(zoned({"    Drag Coefficient", "N/A", in.dragText, FormatNumber(in.CdB, "0.0#####")}));
+    lines.push_back(zoned({"    Drag Coefficient", "N/A", in.dragText, bl(in.CdB, "0.0#####")}));
     lines.push_back(plain(""));
     lines.push_back(plain(""));
     return lines;

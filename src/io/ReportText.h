@@ -30,6 +30,7 @@ struct ReportInputs {
     std::string dragText;             // drag coefficient of the result panel
     double ClP = 0, CmP = 0;          // panel solution
     double ClB = 0, CmB = 0, CdB = 0; // corrected by the boundary layer
+    bool HaveBl = true;               // false: no boundary layer for these inputs, its column shows "N/A"
 };
 
 struct ReportLine {

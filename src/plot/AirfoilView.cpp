@@ -70,12 +70,6 @@ void drawLegend(Surface& target, const Bands& bands) {
     FunColor(target, 0.2, -0.4, values, colours);
 }
 
-bool hasEdgeCurve(const SharedState& st, int n) {
-    for (int i = 1; i <= n; ++i)
-        if (st.EdgeY[i] != 0) return true;
-    return false;
-}
-
 // Hairs from the outline to the offset curve and the offset curve itself.
 void drawHairs(Surface& target, const SharedState& st, int n, const std::vector<double>& ox,
                const std::vector<double>& oy, const Bands* bands) {
@@ -90,9 +84,8 @@ void drawHairs(Surface& target, const SharedState& st, int n, const std::vector<
 
 } // namespace
 
-void DrawAirfoilView(Surface& target, SharedState& st) {
+void DrawAirfoilView(Surface& target, const SharedState& st) {
     target.Cls();
-    st.ShowStagPoint = 1;
     target.SetScaleMode(ScalePixels);
     const double W = target.ScaleWidth(), H = target.ScaleHeight();
     const double xmin = st.XChoice == 2 ? -0.1 : -0.2, xmax = st.XChoice == 2 ? 1.1 : 1.05;
@@ -100,9 +93,10 @@ void DrawAirfoilView(Surface& target, SharedState& st) {
     const int n = std::clamp(st.PointCount, 0, cap::Outline);
     const std::vector<double> X = toDoubles(std::span<const float>(st.SectionX).subspan(1), n + 1);
     const std::vector<double> Y = toDoubles(std::span<const float>(st.SectionY).subspan(1), n + 1);
-    DrawOutline(target, X, Y, n, st.BackgroundColor, 2, 0, xmin, xmax, -h, h, 0, 0, OutlineContext::FromState(st));
-    SetPlotTitle(st);
-    st.ShowStagPoint = 0;
+    // The stagnation point is marked on the outline of this view only.
+    OutlineContext outline = OutlineContext::FromState(st);
+    outline.ShowStagPoint = 1;
+    DrawOutline(target, X, Y, n, st.BackgroundColor, 2, 0, xmin, xmax, -h, h, 0, 0, outline);
     if (st.XChoice == 2) {
         DrawChordGrid(target);
         return;
@@ -132,8 +126,8 @@ void DrawAirfoilView(Surface& target, SharedState& st) {
 
     if (st.XChoice == 3) {
         target.Print(""); // no caption
-        // Without a boundary-layer solution the edge is all zeros: show the outline only.
-        if (hasEdgeCurve(st, n)) drawHairs(target, st, n, ox, oy, nullptr);
+        // Without a boundary-layer solution of this outline there is no edge: the outline only.
+        if (st.Bl.Solved) drawHairs(target, st, n, ox, oy, nullptr);
         return;
     }
     const Bands bands = st.XChoice == 0 ? buildBands(st.Vmax, st.Vmin) : buildBands(st.CpHigh, st.CpLow);

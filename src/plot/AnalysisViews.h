@@ -1,17 +1,16 @@
 #pragma once
-// The views that compute as they draw: the flow field (views 4, 5, 6), the
-// detailed boundary layer (view 7) and the polars (view 10). Each returns
-// what went wrong, if anything, and any warning for the user.
-
-#include "app/CommandResult.h"
+// The views of the results that take longest to compute: the flow field
+// (views 4, 5, 6), the detailed boundary layer (view 7) and the polars
+// (view 10). They draw what the recompute step (app/Recompute.h) left in the
+// state and compute nothing; a result that is not there is not drawn.
 
 namespace ribcraft {
 
 class Surface;
 struct SharedState;
 
-CommandResult FlowFieldView(Surface& target, SharedState& state);     // VFlag 4, 5, 6
-CommandResult BoundaryLayerView(Surface& target, SharedState& state); // VFlag 7
-CommandResult PolarView(Surface& target, SharedState& state);         // VFlag 10
+void FlowFieldView(Surface& target, const SharedState& state);     // VFlag 4, 5, 6
+void BoundaryLayerView(Surface& target, const SharedState& state); // VFlag 7
+void PolarView(Surface& target, const SharedState& state);         // VFlag 10
 
 } // namespace ribcraft

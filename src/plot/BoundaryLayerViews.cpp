@@ -6,7 +6,6 @@
 #include <cmath>
 #include <vector>
 
-#include "app/BoundaryLayer.h"
 #include "app/SharedState.h"
 #include "io/NumberFormat.h"
 #include "plot/AnalysisViews.h"
@@ -210,13 +209,9 @@ void DrawBoundaryLayerGraph(Surface& target, const SharedState& st) {
     }
 }
 
-CommandResult BoundaryLayerView(Surface& target, SharedState& state) {
-    // Solves when the state asks for it; otherwise the stored solution is drawn again.
-    const CommandResult r = BoundaryLayer(state);
+void BoundaryLayerView(Surface& target, const SharedState& state) {
     target.Cls();
-    SetPlotTitle(state);
     DrawBoundaryLayerGraph(target, state);
-    return r;
 }
 
 } // namespace ribcraft

@@ -1,5 +1,5 @@
-// The flow-field views. The contours come from the airfoil library's Contr,
-// on the grid and fields that ComputeFlowField left in the store.
+// The flow-field views, drawn from what ComputeFlowField and ComputeContours
+// left in the store.
 
 #include "plot/FlowFieldViews.h"
 
@@ -7,7 +7,6 @@
 #include <cmath>
 
 #include "app/FlowField.h"
-#include "extlib/airfoil/Airfoil.h"
 #include "io/NumberFormat.h"
 #include "plot/AnalysisViews.h"
 #include "plot/SurfacePlots.h"
@@ -19,12 +18,14 @@ namespace {
 constexpr int StreamlineCount = 51;
 constexpr int PressureCount = 33;
 
-// Contr on one of the store's fields.
-void CutContours(const SharedState& s, const std::vector<float>& field, ContourWork& w) {
-    const FlowFieldStore& f = s.Flow;
-    int32_t mx = f.MX, my = f.MY, nc = w.NC;
-    std::vector<float> gx = f.GridX, gy = f.GridY, data = field; // Contr takes every argument by reference
-    Contr(gx[0], gy[0], data[0], w.levels[0], mx, my, nc, w.X1[0], w.Y1[0], w.X2[0], w.Y2[0], w.counts[0]);
+// The store's contour segments of view vflag into the work arrays; false
+// when the store holds none for that view.
+bool TakeContours(const FlowFieldStore& f, int vflag, ContourWork& w) {
+    const ContourSegments& c = f.Contours;
+    if (f.ContourView != vflag || int(c.Counts.size()) != w.NC) return false;
+    std::copy(c.Counts.begin(), c.Counts.end(), w.counts.begin());
+    w.X1 = c.X1, w.Y1 = c.Y1, w.X2 = c.X2, w.Y2 = c.Y2;
+    return true;
 }
 
 // The section: ring 1 of the store's grid, in the fore colour.
@@ -79,8 +80,9 @@ ContourWork::ContourWork(int nc)
 
 ContourWork StreamlineLevels(float dividingPsi, bool whiteBackground) {
     ContourWork w(StreamlineCount);
+    const std::vector<float> levels = StreamlineLevelValues(dividingPsi);
     for (int k = 1; k < StreamlineCount; ++k) {
-        const float level = static_cast<float>(1.5 - ((k - 1) / 50.0) * 3.0);
+        const float level = levels[size_t(k - 1)];
         w.levels[size_t(k - 1)] = level;
         w.colours[size_t(k - 1)] = QBColor(level > dividingPsi ? 9 : level == dividingPsi ? 0 : 12);
     }
@@ -93,8 +95,9 @@ ContourWork StreamlineLevels(float dividingPsi, bool whiteBackground) {
 ContourWork PressureLevels(double cpHigh, double cpLow) {
     ContourWork w(PressureCount);
     const std::vector<Rgb> palette = BuildRainbow(21);
+    const std::vector<float> levels = PressureLevelValues(cpHigh, cpLow);
     for (int k = 1; k <= PressureCount; ++k) {
-        w.levels[size_t(k - 1)] = static_cast<float>(cpHigh - ((k - 1) / 32.0) * (cpHigh - cpLow));
+        w.levels[size_t(k - 1)] = levels[size_t(k - 1)];
         // Entry e - 1 with e = k / 33 * 84 rounded: red for the highest level, blue for the lowest.
         const long e = std::lround(k / 33.0 * 84.0);
         w.colours[size_t(k - 1)] = palette[size_t(e - 1)];
@@ -134,8 +137,9 @@ void DrawContourSegments(Surface& target, const ContourWork& w, int /*MX*/, int 
 
 void DrawStreamlines(Surface& target, const SharedState& s) {
     const FlowFieldStore& f = s.Flow;
+    if (f.PsiField.empty()) return;
     ContourWork w = StreamlineLevels(f.psi(1, 1), target.BackColor() == QBColor(15));
-    CutContours(s, f.PsiField, w);
+    if (!TakeContours(f, 4, w)) return;
     DrawContourSegments(target, w, f.MX, f.MY, s.ContMinX, s.ContMaxX, s.ContMinY, s.ContMaxY);
     DrawSectionRing(target, f);
 }
@@ -143,28 +147,25 @@ void DrawStreamlines(Surface& target, const SharedState& s) {
 void DrawPressureContours(Surface& target, const SharedState& s) {
     const FlowFieldStore& f = s.Flow;
     ContourWork w = PressureLevels(s.CpHigh, s.CpLow);
-    CutContours(s, f.CpField, w);
+    if (!TakeContours(f, 5, w)) return;
     DrawContourSegments(target, w, f.MX, f.MY, s.ContMinX, s.ContMaxX, s.ContMinY, s.ContMaxY);
     DrawSectionRing(target, f);
     DrawPressureLegend(target, w);
 }
 
-CommandResult FlowFieldView(Surface& target, SharedState& state) {
+void FlowFieldView(Surface& target, const SharedState& state) {
     target.Cls();
-    SetPlotTitle(state);
-    if (!state.HaveSolution) return {};
-    const int mode = state.VFlag == 6 ? 1 : 0;
-    const CommandResult r = ComputeFlowField(state, mode);
-    if (!r.ok) return r;
-    if (mode == 1) {
-        DrawMesh(target, state.MeshGridX, state.MeshGridY, state.Flow.MX, state.Flow.MY, state.MeshMin, state.MeshMax,
-                 state.MeshMinY, state.MeshMaxY);
-    } else if (state.VFlag == 4) {
-        DrawStreamlines(target, state);
-    } else {
-        DrawPressureContours(target, state);
+    const ResultStamps& made = state.Inputs.Stamps;
+    if (state.VFlag == 6) {
+        if (!made.UserMesh.Made) return;
+        DrawMesh(target, state.MeshGridX, state.MeshGridY, state.Flow.KeptMX, state.Flow.KeptMY, state.MeshMin,
+                 state.MeshMax, state.MeshMinY, state.MeshMaxY);
+    } else if (made.FlowField.Made) {
+        if (state.VFlag == 4)
+            DrawStreamlines(target, state);
+        else
+            DrawPressureContours(target, state);
     }
-    return {};
 }
 
 } // namespace ribcraft

@@ -69,7 +69,9 @@ std::vector<double> column(const StoredPolar& polar, int c) {
 }
 
 void drawPolarCurves(Surface& target, const SharedState& state, const StoredPolar& polar, int colour) {
-    const GraphContext context = GraphContext::FromState(state);
+    // The polar graphs keep a wide right margin for their legend.
+    GraphContext context = GraphContext::FromState(state);
+    context.ScaleGraph = 1;
     for (const PolarCurve& c : curvesOf(state.PolarView, state.MaxCdSetting)) {
         const std::vector<double> x = column(polar, c.xColumn), y = column(polar, c.yColumn);
         DrawGridGraph(target, x, y, polar.PolarPoints(), colour, 1, c.lineStyle, c.xmin, c.xmax, c.ymin, c.ymax, c.nx,
@@ -115,7 +117,7 @@ void drawLegend(Surface& target, const std::vector<const StoredPolar*>& polars, 
     }
 }
 
-void drawPolars(Surface& target, SharedState& state) {
+void drawPolars(Surface& target, const SharedState& state) {
     const bool black = target.BackColor() == QBColor(0);
     int colour = black ? 8 : 0;
     std::vector<const StoredPolar*> drawn;
@@ -134,18 +136,12 @@ void drawPolars(Surface& target, SharedState& state) {
 
 } // namespace
 
-CommandResult PolarView(Surface& target, SharedState& state) {
-    SetPlotTitle(state);
+void PolarView(Surface& target, const SharedState& state) {
     target.Cls();
-    const PolarOutcome outcome = Polar(state);
-    if (!outcome.result.ok) {
-        state.ScaleGraph = 0;
-        return outcome.result;
-    }
-    state.ScaleGraph = 1;
+    // The stored polars are shown with the current section's, when it has any points.
+    const int current = FindPolar(state, CurrentPolarKey(state));
+    if (current == 0 || ActivePolars(state)[size_t(current - 1)].PolarData.empty()) return;
     drawPolars(target, state);
-    state.ScaleGraph = 0;
-    return outcome.result;
 }
 
 } // namespace ribcraft

@@ -5,49 +5,14 @@
 #include <algorithm>
 
 #include "io/NumberFormat.h"
+#include "plot/AnalysisViews.h"
 #include "plot/GraphFrame.h"
 #include "plot/ReportView.h"
 
 namespace ribcraft {
 
-std::string PlotTitle(int vflag, const std::string& T) {
-    switch (vflag) {
-    case 1:
-        return T + " Distribution";
-    case 2:
-        return T + ":  Cp v.s. Chord Position";
-    case 3:
-        return " NACA " + T + ":  Velocity v.s. Chord Position";
-    case 4:
-        return T + ":  Streamlines";
-    case 5:
-        return T + ":  Pressure (Red - High; Blue - Low) ";
-    case 6:
-        return T + ":  O-Grid";
-    case 7:
-        return T + ":  Boundary Layer Solution";
-    case 8:
-    case 9:
-        return T + ":  Report";
-    case 10:
-        return " Current Airfoil: " + T;
-    default:
-        return T;
-    }
-}
-
-void SetPlotTitle(SharedState& state) {
-    state.Texts.PlotTitle = PlotTitle(state.VFlag, state.Texts.SectionName);
-}
-
-bool LegendVisible(int vflag) {
-    return vflag == 2 || vflag == 3;
-}
-
-void DrawSurfaceDistribution(Surface& target, SharedState& st) {
+void DrawSurfaceDistribution(Surface& target, const SharedState& st) {
     target.Cls();
-    st.ShowStagPoint = 0;
-    st.Texts.LegendVisible = true;
     const bool cp = st.VFlag == 2;
     const int n = std::clamp(st.PointCount, 0, cap::Outline);
     const int h = n / 2;
@@ -68,10 +33,9 @@ void DrawSurfaceDistribution(Surface& target, SharedState& st) {
     DrawCurveGraph(target, lowerX, lowerY, h, st.LowerColor, 1, 0, 0, 1, ymin, ymax, 5, 5, "", "", context);
     DrawCurveGraph(target, upperX, upperY, n - h, st.UpperColor, 1, 0, 0, 1, ymin, ymax, 5, 5, "Chord Position",
                    cp ? "Cp" : "Velocity Ratio", context);
-    SetPlotTitle(st);
 }
 
-void DrawFourierListing(Surface& target, SharedState& st) {
+void DrawFourierListing(Surface& target, const SharedState& st) {
     target.Cls();
     target.SetCurrentY(target.ScaleTop());
     auto line = [&target](const std::string& text) {
@@ -83,11 +47,9 @@ void DrawFourierListing(Surface& target, SharedState& st) {
     line("");
     for (int k = 0; k <= 8; ++k)
         line("   A" + std::to_string(k) + " = " + FormatNumber(st.A[k], "#0.000000"));
-    SetPlotTitle(st);
 }
 
-void DrawView(Surface& target, SharedState& state) {
-    state.Texts.LegendVisible = LegendVisible(state.VFlag);
+void DrawView(Surface& target, const SharedState& state) {
     switch (state.VFlag) {
     case 1:
         DrawAirfoilView(target, state);
@@ -96,16 +58,25 @@ void DrawView(Surface& target, SharedState& state) {
     case 3:
         DrawSurfaceDistribution(target, state);
         break;
+    case 4:
+    case 5:
+    case 6:
+        FlowFieldView(target, state);
+        break;
+    case 7:
+        BoundaryLayerView(target, state);
+        break;
     case 8:
         Report(target, state);
-        SetPlotTitle(state);
         break;
     case 9:
         DrawFourierListing(target, state);
         break;
+    case 10:
+        PolarView(target, state);
+        break;
     default:
         target.Cls();
-        SetPlotTitle(state);
         break;
     }
 }

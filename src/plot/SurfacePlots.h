@@ -1,8 +1,8 @@
 #pragma once
 // The views of the section and its surface solution: the airfoil view
 // (VFlag 1 with the sub-views of XChoice), the surface Cp and velocity plots
-// (VFlag 2 and 3) and the Fourier listing (VFlag 9), their drawing helpers,
-// the plot title of every view and the one drawing entry DrawView.
+// (VFlag 2 and 3) and the Fourier listing (VFlag 9), their drawing helpers
+// and the one drawing entry DrawView.
 //
 // Arrays passed as spans hold point 1 at element 0.
 
@@ -10,19 +10,11 @@
 #include <string>
 #include <vector>
 
+#include "app/Recompute.h"
 #include "app/SharedState.h"
 #include "plot/Surface.h"
 
 namespace ribcraft {
-
-// ---- titles and legend
-
-// The plot title of view vflag for the section name T.
-std::string PlotTitle(int vflag, const std::string& sectionName);
-// Writes PlotTitle(VFlag, section name) into the state's plot title.
-void SetPlotTitle(SharedState& state);
-// The "Upper Surface" / "Lower Surface" legend is shown for views 2 and 3 only.
-bool LegendVisible(int vflag);
 
 // ---- drawing helpers
 
@@ -57,12 +49,13 @@ void FunColor(Surface& target, double x0, double y0, std::span<const double> val
 
 // ---- views
 
-void DrawAirfoilView(Surface& target, SharedState& state);         // VFlag 1
-void DrawSurfaceDistribution(Surface& target, SharedState& state); // VFlag 2 (Cp) and 3 (velocity)
-void DrawFourierListing(Surface& target, SharedState& state);      // VFlag 9
+void DrawAirfoilView(Surface& target, const SharedState& state);         // VFlag 1
+void DrawSurfaceDistribution(Surface& target, const SharedState& state); // VFlag 2 (Cp) and 3 (velocity)
+void DrawFourierListing(Surface& target, const SharedState& state);      // VFlag 9
 
-// Draws the view state.VFlag selects and sets the plot title and the legend
-// visibility. Views without a drawing routine here are cleared.
-void DrawView(Surface& target, SharedState& state);
+// Draws the view state.VFlag selects from the state as it is: the titles,
+// the legend and every result were brought up to date before (the recompute
+// step of app/Recompute.h). Views without a drawing routine here are cleared.
+void DrawView(Surface& target, const SharedState& state);
 
 } // namespace ribcraft

@@ -5,7 +5,7 @@
 
 namespace ribcraft {
 
-std::string RenderViewToPng(SharedState& state, int width, int height, const std::string& path) {
+std::string RenderViewToPng(const SharedState& state, int width, int height, const std::string& path) {
     if (width < 1 || height < 1 || width > 20000 || height > 20000)
         return "Picture size out of range: " + std::to_string(width) + " x " + std::to_string(height);
     ImageSurface surface(width, height);

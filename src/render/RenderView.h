@@ -11,7 +11,7 @@ namespace ribcraft {
 // Draws the view selected by state.VFlag (DrawView) on a width x height
 // picture with the background the state selects (white: black on white,
 // otherwise white on black) and writes it as PNG. Returns an empty string on
-// success, else a message. The view may update the state (plot title, legend).
-std::string RenderViewToPng(SharedState& state, int width, int height, const std::string& path);
+// success, else a message. The results must be up to date (RecomputeForRedraw).
+std::string RenderViewToPng(const SharedState& state, int width, int height, const std::string& path);
 
 } // namespace ribcraft

@@ -111,13 +111,12 @@ TEST(GridControlModel, CancelChangesNothingButTheProtocolFlag) {
     EXPECT_EQ(s.GridCluster, 1.05);
     EXPECT_EQ(s.NewGrid, 0);
 
-    // Accepted: the "Mesh Controls" command then asks for a new solution of
-    // the NACA section.
+    // Accepted: the "Mesh Controls" command asks for a new mesh and leaves
+    // the section alone, a coordinate file's section included.
     s.RawAirfoilFlag = 1;
     ASSERT_TRUE(RunDialog(s, [&] { GridControlModel(s).ok(); }));
     AfterGridControlAccepted(s);
-    EXPECT_EQ(s.NewFlag, 1);
-    EXPECT_EQ(s.RawAirfoilFlag, 0);
+    EXPECT_EQ(s.RawAirfoilFlag, 1);
     EXPECT_EQ(s.NewGrid, 1);
 }
 

@@ -54,7 +54,7 @@ TEST_F(SymmetricPolar, HoldsTwentyOneAnglesFromMinusToPlusTwenty) {
     EXPECT_TRUE(outcome.computed);
     EXPECT_EQ(state->PolarCount, 1);
     const StoredPolar& p = polarOf(*state, outcome);
-    EXPECT_EQ(p.Key, (PolarKey{"0012", 0, 0, 1e6}));
+    EXPECT_EQ(p.Key, (PolarKey{"0012", 0, 0, 1e6, 0, {}, 60, 1, 0}));
     ASSERT_EQ(p.PolarPoints(), 21);
     for (int k = 0; k < 21; ++k)
         EXPECT_DOUBLE_EQ(p.PolarData[size_t(k)][PolarAngle], -20 + 2 * k);
@@ -145,8 +145,7 @@ TEST(PolarSweep, AskingTwiceComputesOnce) {
     const PolarOutcome first = Polar(s);
     ASSERT_TRUE(first.result.ok);
     const std::vector<PolarRow> rows = ActivePolars(s)[0].PolarData;
-    s.PolarSolution = 2; // changing the layer's options keeps the old curve
-    s.Alpha = 3;
+    s.Alpha = 3; // the angle is not an input of a polar
     const PolarOutcome second = Polar(s);
     EXPECT_TRUE(second.result.ok);
     EXPECT_FALSE(second.computed);
@@ -154,6 +153,12 @@ TEST(PolarSweep, AskingTwiceComputesOnce) {
     EXPECT_EQ(s.PolarCount, 1);
     EXPECT_EQ(ActivePolars(s)[0].PolarData, rows);
     EXPECT_EQ(s.Alpha, 3.0f);
+    // The momentum-equation method is: a polar made with the other one is not this one.
+    s.PolarSolution = 2;
+    const PolarOutcome third = Polar(s);
+    EXPECT_TRUE(third.computed);
+    EXPECT_EQ(s.PolarCount, 2);
+    EXPECT_NE(ActivePolars(s)[1].PolarData, rows);
 }
 
 TEST(PolarSweep, EachSectionFlapAndReynoldsNumberHasItsOwnPolar) {
@@ -170,7 +175,7 @@ TEST(PolarSweep, EachSectionFlapAndReynoldsNumberHasItsOwnPolar) {
     const PolarOutcome flapped = Polar(s);
     ASSERT_TRUE(flapped.computed);
     EXPECT_EQ(s.PolarCount, 4);
-    EXPECT_EQ(ActivePolars(s)[3].Key, (PolarKey{"2412", 10, 25, 3e5}));
+    EXPECT_EQ(ActivePolars(s)[3].Key, (PolarKey{"2412", 10, 25, 3e5, 0, {}, 60, 1, 0}));
 
     const auto at0 = [&s](int j) { return *rowAt(ActivePolars(s)[size_t(j)], 0); };
     EXPECT_GT(at0(1)[PolarCd], at0(0)[PolarCd]); // more drag at the lower Reynolds number

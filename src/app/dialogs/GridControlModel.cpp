@@ -68,8 +68,9 @@ void GridControlModel::cancel() {
 }
 
 void AfterGridControlAccepted(SharedState& state) {
-    state.NewFlag = 1;
-    state.RawAirfoilFlag = 0;
+    // New mesh settings ask for a new mesh only: the section stays what it is,
+    // a coordinate file's section included.
+    state.NewGrid = 1;
 }
 
 } // namespace ribcraft

@@ -54,8 +54,8 @@ private:
     int m_slider = 0;
 };
 
-// After the dialog was accepted ("Mesh Controls"): the solution is redone
-// and the section built from its digits or file again as a NACA section.
+// After the dialog was accepted ("Mesh Controls"): the mesh is built again at
+// the next mesh view; the section and its solution are left as they are.
 void AfterGridControlAccepted(SharedState& state);
 
 } // namespace ribcraft

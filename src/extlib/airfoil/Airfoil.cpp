@@ -151,12 +151,16 @@ void Airfoil(int32_t& SectionNumber, float& Alpha, float& SectionX, float& DistX
              int32_t& /*Reserved*/, float& YUpper, float& YLower, float& XUpper, float& XLower, int32_t& NUpper,
              int32_t& NLower, int32_t& RawAirfoilFlag, int32_t& Mode) {
     using namespace ribcraft::airfoil;
-    if (!std::isfinite(Alpha)) return;
+    using ribcraft::KernelCall;
+    SetLastCall(KernelCall::BadArguments);
+    if (!std::isfinite(Alpha) || !IsValidSurfacePoints(SurfacePoints) || (Mode != 0 && Mode != 1)) return;
     Cache& cache = TheCache();
+    SetLastCall(KernelCall::NoSection);
     if (!MakeKey(cache.incoming, SectionNumber, &SectionX, &SectionY, FlapAngleRad, HingeFraction, SurfacePoints,
                  &YUpper, &YLower, &XUpper, &XLower, NUpper, NLower, RawAirfoilFlag, Mode))
         return;
     const bool passedOutline = Mode == 1;
+    SetLastCall(KernelCall::NoSolution);
     const Slot* slot = Prepare(cache);
     if (!slot) return;
     SurfaceSolution& s = cache.solution;
@@ -180,4 +184,5 @@ void Airfoil(int32_t& SectionNumber, float& Alpha, float& SectionX, float& DistX
     }
     Cl = static_cast<float>(s.cl);
     CmLE = static_cast<float>(s.cmLe);
+    SetLastCall(KernelCall::Written);
 }

@@ -7,6 +7,14 @@
 
 #include <cstdint>
 
+#include "extlib/CallStatus.h"
+
+namespace ribcraft::airfoil {
+// Outcome of the calling thread's last call of Airfoil, FoilGrid, Flow or Contr.
+KernelCall LastCall();
+void SetLastCall(KernelCall outcome);
+} // namespace ribcraft::airfoil
+
 // Section geometry and panel solution.
 //  1 SectionNumber   in      NACA digits as a number (2412, 23012)
 //  2 Alpha           in      angle of attack, degrees

@@ -90,6 +90,7 @@ std::vector<ContourSegment> ContourLevel(const std::vector<double>& gx, const st
 void Contr(float& GridX, float& GridY, float& Field, float& Levels, int32_t& Ni, int32_t& Nj, int32_t& NLevels,
            float& X1, float& Y1, float& X2, float& Y2, int32_t& SegmentCount) {
     using namespace ribcraft;
+    airfoil::SetLastCall(KernelCall::BadArguments);
     if (Ni < 2 || Nj < 2 || Ni > cap::FieldI || Nj > cap::FieldJ || NLevels < 0 || NLevels > cap::Levels) return;
     std::vector<double> gx(static_cast<size_t>(Ni) * Nj), gy(gx.size()), f(gx.size());
     const float* gxIn = &GridX;
@@ -121,4 +122,5 @@ void Contr(float& GridX, float& GridY, float& Field, float& Levels, int32_t& Ni,
             y2[at] = static_cast<float>(seg.y2);
         }
     }
+    airfoil::SetLastCall(KernelCall::Written);
 }

@@ -297,7 +297,9 @@ void EvaluateFlowField(const SheetFlow& flow, const std::vector<double>& gx, con
 void Flow(float& V, float& X, float& Y, int32_t& Count, float& GridX, float& GridY, int32_t& StagPoint, float& CpField,
           float& PsiField, int32_t& Ni, int32_t& Nj) {
     using namespace ribcraft;
+    airfoil::SetLastCall(KernelCall::BadArguments);
     if (Count < 4 || Count > cap::Outline || Ni < 1 || Nj < 1 || Ni > cap::FieldI || Nj > cap::FieldJ) return;
+    airfoil::SetLastCall(KernelCall::NoSolution);
     const int panels = Count - 1;
     const float* vIn = &V;
     const float* xIn = &X;
@@ -327,4 +329,5 @@ void Flow(float& V, float& X, float& Y, int32_t& Count, float& GridX, float& Gri
             psiOut[cap::at2(k, j, cap::FieldI)] = static_cast<float>(psi[p]);
         }
     }
+    airfoil::SetLastCall(KernelCall::Written);
 }

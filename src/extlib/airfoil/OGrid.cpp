@@ -121,7 +121,9 @@ bool BuildOGrid(const std::vector<double>& ox, const std::vector<double>& oy, in
 void FoilGrid(float& X, float& Y, int32_t& Count, int32_t& Ni, int32_t& Nj, float& GridX, float& GridY,
               int32_t& /*One*/) {
     using namespace ribcraft;
+    airfoil::SetLastCall(KernelCall::BadArguments);
     if (Count < 4 || Count > cap::Outline || Ni > cap::MeshI || Nj > cap::MeshJ) return;
+    airfoil::SetLastCall(KernelCall::NoSolution);
     float* gx = &GridX;
     float* gy = &GridY;
     airfoil::OGridSettings settings;
@@ -138,4 +140,5 @@ void FoilGrid(float& X, float& Y, int32_t& Count, int32_t& Ni, int32_t& Nj, floa
             gy[cap::at2(k, j, cap::MeshI)] = static_cast<float>(grid.Y(k, j));
         }
     }
+    airfoil::SetLastCall(KernelCall::Written);
 }

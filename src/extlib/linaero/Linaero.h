@@ -10,5 +10,12 @@
 
 #include <cstdint>
 
+#include "extlib/CallStatus.h"
+
+namespace ribcraft::linaero {
+// Outcome of the calling thread's last call of linaero.
+KernelCall LastCall();
+} // namespace ribcraft::linaero
+
 void linaero(float& alpha, float& yc, float& xc, int32_t& n, int32_t& order, float& A0, float& A1, float& A2, float& A3,
              float& A4, float& A5, float& A6, float& A7, float& A8);
