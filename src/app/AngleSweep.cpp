@@ -33,8 +33,9 @@ bool SolveRow(SharedState& s, const std::string& angle, bool viscous, SweepRow& 
     bool dragOk = false;
     if (viscous) {
         const CommandResult r = RecomputeForRedraw(s);
-        // The panel solution of this angle is in place when its inputs are the solved ones.
-        if (!r.ok && s.SolvedInputs != SolutionInputsKey(s)) return false;
+        // An angle the panel method refuses is put back to the solved one; a
+        // failed drag estimate leaves this angle's panel solution in place.
+        if (!r.ok && (s.Texts.AngleText != angle || !s.HaveSolution)) return false;
         dragOk = r.ok;
         if (!r.ok) dragFault = r.message;
     } else {
