@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <string_view>
+#include <vector>
 
 #include "app/Kernels.h"
 #include "extlib/airfoil/FileSection.h"
@@ -15,9 +16,9 @@ namespace {
 // One Airfoil call with the state's section, flap and file lists; the outline
 // and results go to the arrays given (plain or displaced-contour solution).
 // PanelCl and PanelCmLE change only when the kernel solved.
-Status callAirfoil(SharedState& s, float* y, float* cp, float* v, int32_t mode) {
+Status callAirfoil(SharedState& s, float* distX, float* y, float* cp, float* v, int32_t mode) {
     const Result<PanelCoefficients> r =
-        CallAirfoil(s, s.SectionNumber, s.Alpha, {&s.SectionX[1], &s.DistX[1], &y[1], &cp[1], &v[1]}, mode);
+        CallAirfoil(s, s.SectionNumber, s.Alpha, {&s.SectionX[1], &distX[1], &y[1], &cp[1], &v[1]}, mode);
     if (!r) return r.status();
     s.PanelCl = r->Cl;
     s.PanelCmLE = r->CmLE;
@@ -101,7 +102,8 @@ CommandResult PlainSolution(SharedState& s) {
     const float previousAlpha = s.Alpha;
     s.SectionNumber = sectionNumber;
     s.Alpha = float(alpha);
-    if (const Status st = callAirfoil(s, s.SectionY.data(), s.SurfaceCp.data(), s.SurfaceV.data(), s.PanelMode);
+    if (const Status st =
+            callAirfoil(s, s.DistX.data(), s.SectionY.data(), s.SurfaceCp.data(), s.SurfaceV.data(), s.PanelMode);
         !st.ok()) {
         s.SectionNumber = previousNumber;
         s.Alpha = previousAlpha;
@@ -114,10 +116,16 @@ CommandResult PlainSolution(SharedState& s) {
     return {};
 }
 
+// Only the lift and moment of the displaced contour are kept: its panel
+// stations, Cp and speeds go to scratch arrays, so the plain solution's
+// stations, which the Cp and speed exports list, stay those of its outline.
 Status newCLCm(SharedState& s) {
     for (int i = 1; i <= 2 * s.SurfacePoints; ++i)
         s.ScratchCp[i] = s.SectionY[i];
-    if (Status st = callAirfoil(s, s.DisplacedY.data(), s.ScratchCp.data(), s.ScratchV.data(), 1); !st.ok()) return st;
+    std::vector<float> stations(size_t(cap::Outline) + 1, 0.0f);
+    if (Status st = callAirfoil(s, stations.data(), s.DisplacedY.data(), s.ScratchCp.data(), s.ScratchV.data(), 1);
+        !st.ok())
+        return st;
     s.ClBl = s.PanelCl;
     s.CmLeBl = s.PanelCmLE;
     return Status::Ok();
