@@ -25,6 +25,9 @@ BatchArguments ParseBatchArguments(int argc, char** argv) {
                 a.error = "--jobs takes a number of threads from 1 to 1024";
                 return a;
             }
+        } else if (arg.size() > 1 && arg[0] == '-') {
+            a.error = "unknown option " + std::string(arg);
+            return a;
         } else {
             a.scripts.emplace_back(arg);
         }
