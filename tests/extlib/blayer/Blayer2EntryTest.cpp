@@ -37,9 +37,9 @@ struct Workspace {
         }
     }
     void call() { Blayer2(s[0], ue[0], re, y[0], u[0], shear[0], thick[0], stations, solved, rough, code, height); }
-    double Y(int i, int j) const { return y[cap::at2(i, j, cap::BlStations)]; }
-    double U(int i, int j) const { return u[cap::at2(i, j, cap::BlStations)]; }
-    double T(int i, int c) const { return thick[cap::at2(i, c, cap::BlStations)]; }
+    double Y(int i, int j) const { return y[cap::At2(i, j, cap::BlStations)]; }
+    double U(int i, int j) const { return u[cap::At2(i, j, cap::BlStations)]; }
+    double T(int i, int c) const { return thick[cap::At2(i, c, cap::BlStations)]; }
     bool outputsUntouched() const {
         for (const auto* a : {&y, &u, &shear, &thick})
             for (double v : *a)
@@ -210,7 +210,7 @@ TEST(Blayer2Entry, SharpLeadingEdgeStartsWithZeroThickness) {
 }
 
 TEST(KellerGrid, GrowsGeometricallyToTheRequestedHeight) {
-    const auto g = ribcraft::blayer::makeGrid(32, 50.0, 0.01);
+    const auto g = ribcraft::blayer::MakeGrid(32, 50.0, 0.01);
     ASSERT_EQ(g.intervals(), 32);
     EXPECT_DOUBLE_EQ(g.eta.back(), 50.0);
     EXPECT_NEAR(g.h[1], 0.01, 1e-9);
@@ -219,7 +219,7 @@ TEST(KellerGrid, GrowsGeometricallyToTheRequestedHeight) {
     for (int j = 2; j <= 32; ++j)
         EXPECT_NEAR(g.h[j] / g.h[j - 1], ratio, 1e-9);
     // A first step coarser than uniform gives the uniform grid.
-    const auto u = ribcraft::blayer::makeGrid(10, 10.0, 5.0);
+    const auto u = ribcraft::blayer::MakeGrid(10, 10.0, 5.0);
     for (int j = 1; j <= 10; ++j)
         EXPECT_NEAR(u.h[j], 1.0, 1e-12);
 }
