@@ -4,6 +4,7 @@
 #include <span>
 
 #include "app/PolarSweep.h"
+#include "app/ReportSource.h"
 #include "app/Recompute.h"
 #include "extlib/airfoil/FileSection.h"
 #include "extlib/airfoil/NacaSection.h"
@@ -120,6 +121,9 @@ std::string AsciiFileText(const SharedState& s) {
         bl.lower = stations(s.Bl.Lower);
     }
     src.bl = &bl;
+    for (const ReportLine& line : ReportLines(ReportInputsFor(s)))
+        src.reportLines.push_back(line.text);
+    src.fourier = std::span<const float, 9>(s.A, 9);
     return ribcraft::AsciiFileText(src);
 }
 
@@ -127,6 +131,18 @@ CommandResult AsciiFile(SharedState& s, const std::string& path) {
     s.ExportFileName = path;
     if (Status st = WriteTextFile(path, AsciiFileText(s)); !st) return CommandResult::failure(st.message());
     return {};
+}
+
+std::string SuggestedFileName(std::string_view sectionName, std::string_view extension) {
+    std::string name;
+    for (const char c : sectionName) {
+        const bool plain = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '-' ||
+                           c == '_' || c == '.' || c == ' ' || c == '(' || c == ')' || c == ',' || c == '+';
+        name += plain ? c : '_';
+    }
+    const auto first = name.find_first_not_of(" ."), last = name.find_last_not_of(' ');
+    name = first == std::string::npos ? std::string("airfoil") : name.substr(first, last - first + 1);
+    return name + std::string(extension);
 }
 
 CommandResult ExportDxf(const SharedState& s, const std::string& path) {

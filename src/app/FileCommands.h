@@ -4,6 +4,7 @@
 // the outline. The window and the batch tool both use these.
 
 #include <string>
+#include <string_view>
 
 #include "app/CommandResult.h"
 #include "app/SharedState.h"
@@ -29,6 +30,11 @@ bool FileSectionTaken(const SharedState& s, const std::string& path);
 std::string AsciiFileText(const SharedState& s);
 // Writes the current view's data to ExportFileName (set to path first).
 CommandResult AsciiFile(SharedState& s, const std::string& path);
+
+// A file name to propose for the current section: its name with every
+// character that does not belong in a file name replaced by '_', blanks at
+// the ends dropped, then the extension (".dxf"); "airfoil" for an empty name.
+std::string SuggestedFileName(std::string_view sectionName, std::string_view extension);
 
 // Writes the outline as a DXF drawing.
 CommandResult ExportDxf(const SharedState& s, const std::string& path);

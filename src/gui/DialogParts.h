@@ -8,12 +8,15 @@
 #include <vector>
 
 class QComboBox;
+class QLabel;
 class QGridLayout;
 class QHBoxLayout;
 class QLineEdit;
 class QToolButton;
 
 namespace ribcraft {
+
+class DialogCheck;
 
 // A spin button: two small arrow buttons raising an up and a down event.
 // Object names of the arrows: <name>Up and <name>Down.
@@ -48,6 +51,18 @@ QLineEdit* AddParameterRow(QGridLayout* grid, int row, const QString& label,
 // empty function leaves its button out.
 QHBoxLayout* CommandRow(QDialog* dialog, std::function<void()> ok, std::function<void()> cancel,
                         std::function<void()> help);
+
+// Number boxes take only what can become a number: digits, a sign where
+// `negative`, a decimal point and an exponent where `fraction`. Letters
+// cannot be typed. Works on a line edit or an editable list box.
+void NumberBox(QWidget* box, bool negative, bool fraction);
+
+// Shows the outcome of a dialog's check under its boxes (the label
+// "CheckNote", made on first use above the button row): a refusal in red with
+// the focus on the refused box, or the pulled boxes rewritten with their
+// notes. Returns true when OK may go on (nothing refused, nothing pulled).
+// `boxes` maps the check's field names to their line edits or list boxes.
+bool ShowCheck(QDialog* dialog, const DialogCheck& check, const std::vector<std::pair<std::string, QWidget*>>& boxes);
 
 // An editable list box filled with entries and showing text (which need not be one of them).
 QComboBox* ListBox(QWidget* parent, const char* name, const std::vector<std::string>& entries, const std::string& text);

@@ -13,6 +13,7 @@
 
 #include "analysis/Drag.h"
 #include "app/MainCommands.h"
+#include "gui/DialogParts.h"
 #include "app/Recompute.h"
 #include "gui/FrmBlwarning.h"
 #include "gui/Glyphs.h"
@@ -58,6 +59,7 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent) {
     buildWindow();
     connectMenus();
     connectToolBars();
+    buildDesktopCommands();
     m_Timer1.setInterval(1500);
     m_Timer1.setSingleShot(true);
     connect(&m_Timer1, &QTimer::timeout, this, &Form1::ShowTip);
@@ -148,6 +150,7 @@ void Form1::buildWindow() {
     connect(m_picture1, &Picture1::rightButtonPressed, this, [this](const QPoint& at) { m_menus.mnuView->popup(at); });
     connect(m_panDisplay->Text1, &QLineEdit::textEdited, this,
             [this](const QString& t) { SectionNameTyped(m_state, t.toStdString()); });
+    NumberBox(m_panDisplay->Text2, true, true);
     connect(m_panDisplay->Text2, &QLineEdit::textEdited, this,
             [this](const QString& t) { m_state.Texts.AngleText = t.toStdString(); });
 }

@@ -26,6 +26,9 @@
 class QLabel;
 class QAction;
 class QPrinter;
+class QMenu;
+class QDragEnterEvent;
+class QDropEvent;
 
 namespace ribcraft {
 
@@ -81,6 +84,16 @@ public:
     void ExportRibsCommand();
     // The printer of "Printer Setup", shared by every print command.
     QPrinter& printer();
+    void ExportViewCommand();
+    // Reads a coordinate file (drag and drop, "Recent files", the command
+    // line): as "&General Airfoils" after its dialog. Remembers the file in
+    // the recent list when it could be read, drops it from there otherwise.
+    bool OpenFile(const QString& path);
+    // Writes the current view to path (.png, .svg or .pdf) at width x height pixels.
+    bool exportView(const QString& path, int width, int height);
+    QStringList recentFiles() const;
+    QMenu* recentMenu() const { return m_mnuRecent; }
+    QAction* exportViewItem() const { return m_mnuExportView; }
     // The outcome of the last redraw.
     const CommandResult& lastRedraw() const { return m_lastRedraw; }
     // Whether warnings and boundary-layer faults open their modal boxes (tests turn this off).
@@ -94,6 +107,8 @@ public:
 protected:
     void resizeEvent(QResizeEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
+    void dragEnterEvent(QDragEnterEvent* e) override;
+    void dropEvent(QDropEvent* e) override;
     bool eventFilter(QObject* watched, QEvent* e) override;
 
 signals:
@@ -102,6 +117,12 @@ signals:
 
 private:
     void buildWindow();
+    void buildDesktopCommands();
+    void fillRecentMenu();
+    void rememberFile(const QString& path, bool readable);
+    bool askExportSize(int& width, int& height);
+    // Reads a coordinate file into the section; false (with the message shown) when it cannot.
+    bool readAirfoilFile(const QString& path);
     void connectMenus();
     void connectToolBars();
     void EnableMenus();
@@ -109,6 +130,10 @@ private:
     void recolourLegend();
     void reportFailure(const CommandResult& r);
     void reportWriteFailure(const CommandResult& r);
+    // A message for the user: status bar, and a box unless notices are off.
+    void notify(const QString& message);
+    // Makes the shared file dialog propose fileName in the folder it last used.
+    void proposeFile(const QString& fileName);
     void showHelpCall(int command, int data);
     template <typename Dialog> bool runDialog();
     // The shared file dialog: returns the chosen path, empty on Cancel.
@@ -137,6 +162,9 @@ private:
     std::unique_ptr<QPrinter> m_printer;
     bool m_resizedOnce = false;
     int m_tipButtonLeft = 0;
+    QAction* m_mnuExportView = nullptr;
+    QMenu* m_mnuRecent = nullptr;
+    QString m_exportPath;
 };
 
 } // namespace ribcraft

@@ -36,6 +36,7 @@ Form10::Form10(SharedState& state, QWidget* parent) : QDialog(parent) {
 
     auto* ok = new QPushButton("OK", this);
     ok->setObjectName("Command1");
+    ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(tabs);

@@ -5,10 +5,12 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 
 #include "app/MainCommands.h"
+#include "app/dialogs/AngleDialogModel.h"
 #include "app/dialogs/BoundaryLayerOptionsModel.h"
 #include "app/dialogs/DialogProtocol.h"
 #include "app/dialogs/GridControlModel.h"
@@ -160,6 +162,8 @@ void Form1::LegendClicked(int index, bool rightButton) {
     }
     CycleLegendColor(m_state, index);
     recolourLegend();
+    // The curve takes the label's new colour at once, through the normal redraw.
+    Command1_Click();
 }
 
 void Form1::ZoomCommand(int which) {
@@ -266,6 +270,13 @@ void Form1::connectMenus() {
     for (int i = 0; i < 8; ++i)
         connect(m_menus.mnuColorItems[i], &QAction::triggered, this, [this, i] { ColorCommand(i); });
     connect(m_panDisplay, &ResultPanel::angleEntered, this, [this] {
+        // An angle the solution cannot take is refused here: the display and
+        // the results stay those of the last accepted angle.
+        if (const DialogCheck c = AngleDialogModel::checkAngle(m_state.Texts.AngleText); c.refused()) {
+            m_panDisplay->Text2->selectAll();
+            notify(QString::fromStdString(c.message()));
+            return;
+        }
         AngleBoxEntered(m_state);
         Command1_Click();
     });

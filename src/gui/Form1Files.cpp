@@ -3,10 +3,13 @@
 // share one remembered path, as they share one dialog in the window.
 
 #include <QApplication>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QPageSetupDialog>
 #include <QPrinter>
+#include <QStatusBar>
 
 #include "app/FileCommands.h"
 #include "gui/Form1.h"
@@ -56,6 +59,10 @@ void Form1::GeneralAirfoilsCommand() {
         return;
     }
     WaitCursor wait;
+    rememberFile(path, readAirfoilFile(path));
+}
+
+bool Form1::readAirfoilFile(const QString& path) {
     const SharedState before = m_state;
     CommandResult r = ReadAirfoil(m_state, path.toStdString());
     if (r.ok) {
@@ -75,31 +82,47 @@ void Form1::GeneralAirfoilsCommand() {
     if (!r.ok) {
         m_state.DialogCancelled = 1;
         m_lastMessage = q(r.message);
-        QApplication::restoreOverrideCursor();
-        QMessageBox::critical(this, windowTitle(), m_lastMessage);
-        QApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
+        if (m_showNotices) {
+            QApplication::restoreOverrideCursor();
+            QMessageBox::critical(this, windowTitle(), m_lastMessage);
+            QApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
+        }
     }
+    return r.ok;
 }
 
 void Form1::SaveCommand() {
     HideTip();
-    if (const auto title = SaveDialogTitle(m_state.VFlag, m_state.Texts.SectionName)) m_saveTitle = q(*title);
+    const auto title = SaveDialogTitle(m_state.VFlag, m_state.Texts.SectionName);
+    if (!title) {
+        // The stream-line and pressure pictures have no data behind them to write as text.
+        notify(QStringLiteral("This view has no data to save as text. Use \"Export View...\" to save its picture."));
+        return;
+    }
+    m_saveTitle = q(*title);
     const QString path = fileDialog(true, m_saveTitle, 2);
     if (path.isEmpty()) return;
     WaitCursor wait;
     // The file holds what the view shows for the inputs on screen, a box edited without Enter included.
     Command1_Click();
     if (!m_lastRedraw.ok) return;
-    if (const CommandResult r = AsciiFile(m_state, path.toStdString()); !r.ok) reportWriteFailure(r);
+    if (const CommandResult r = AsciiFile(m_state, path.toStdString()); !r.ok)
+        reportWriteFailure(r);
+    else
+        statusBar()->showMessage(QStringLiteral("Saved ") + path, 10000);
 }
 
 void Form1::DxfCommand() {
+    proposeFile(q(SuggestedFileName(m_state.Texts.SectionName, ".dxf")));
     const QString path = fileDialog(true, q(DxfDialogTitle(m_state.Texts.SectionName)), 1);
     if (path.isEmpty()) return;
     WaitCursor wait;
     Command1_Click();
     if (!m_lastRedraw.ok) return;
-    if (const CommandResult r = ExportDxf(m_state, path.toStdString()); !r.ok) reportWriteFailure(r);
+    if (const CommandResult r = ExportDxf(m_state, path.toStdString()); !r.ok)
+        reportWriteFailure(r);
+    else
+        statusBar()->showMessage(QStringLiteral("Saved ") + path, 10000);
 }
 
 // A file that could not be written is always said in a message box: the user expects a file.
@@ -114,6 +137,19 @@ void Form1::reportWriteFailure(const CommandResult& r) {
 QPrinter& Form1::printer() {
     if (!m_printer) m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
     return *m_printer;
+}
+
+void Form1::proposeFile(const QString& fileName) {
+    // Same folder as the last file of the dialog, the proposed name.
+    const QFileInfo last(m_dialogPath);
+    const QString folder = m_dialogPath.isEmpty() ? QDir::currentPath() : last.absolutePath();
+    m_dialogPath = QDir(folder).filePath(fileName);
+}
+
+void Form1::notify(const QString& message) {
+    m_lastMessage = message;
+    statusBar()->showMessage(message, 10000);
+    if (m_showNotices) QMessageBox::information(this, windowTitle(), message);
 }
 
 void Form1::PrinterSetupCommand() {

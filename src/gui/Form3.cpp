@@ -69,7 +69,8 @@ Form3::Form3(SharedState& state, QWidget* parent, QPrinter* printer)
     for (int i = 0; i < 3; ++i) {
         made[i] = new QPushButton(names[i].second, this);
         made[i]->setObjectName(names[i].first);
-        made[i]->setAutoDefault(false);
+        made[i]->setAutoDefault(true);
+        made[i]->setDefault(i == 0); // Enter prints, Escape cancels
         buttons->addWidget(made[i]);
     }
     connect(made[0], &QPushButton::clicked, this, [this] { ok(); });
@@ -93,6 +94,7 @@ QLineEdit* Form3::addRow(QGridLayout* grid, int row, const QString& label, int i
     auto* box = new QLineEdit(owner);
     box->setObjectName(QString("Text%1").arg(index));
     box->setMaximumWidth(60);
+    NumberBox(box, false, true); // chords, skin and count: no letters, no sign
     caption->setBuddy(box);
     grid->addWidget(caption, row, 0);
     grid->addWidget(box, row, 1);

@@ -26,6 +26,7 @@ Form6::Form6(SharedState& state, QWidget* parent)
     m_text1 = new QLineEdit(frame);
     m_text1->setObjectName("Text1");
     m_text1->setMaximumWidth(70);
+    NumberBox(m_text1, true, true);
     m_slider1 = new QSlider(Qt::Horizontal, frame);
     m_slider1->setObjectName("Slider1");
     m_slider1->setRange(AngleDialogModel::SliderMin, AngleDialogModel::SliderMax);
@@ -51,6 +52,7 @@ Form6::Form6(SharedState& state, QWidget* parent)
     layout->addLayout(CommandRow(
         this,
         [this] {
+            if (!ShowCheck(this, m_model->check(), {{"Angle", m_text1}})) return;
             m_model->ok();
             accept();
         },

@@ -68,12 +68,15 @@ Form7::Form7(SharedState& state, QWidget* parent) : QDialog(parent), m_model(std
         showModel();
     });
 
+    NumberBox(m_text1, false, true);
+    NumberBox(m_text2, true, true);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(deflection);
     layout->addWidget(length);
     layout->addLayout(CommandRow(
         this,
         [this] {
+            if (!ShowCheck(this, m_model->check(), {{"FlapLength", m_text1}, {"FlapDeflection", m_text2}})) return;
             m_model->ok();
             accept();
         },

@@ -43,7 +43,9 @@ Form8::Form8(SharedState& state, QWidget* parent)
     m_combo1->setEditable(true);
     for (const std::string& entry : OptionsDialogModel::countList())
         m_combo1->addItem(QString::fromStdString(entry));
+    m_combo1->setInsertPolicy(QComboBox::NoInsert);
     m_combo1->setEditText(QString::fromStdString(m_model->countText()));
+    NumberBox(m_combo1, false, false);
     (new QVBoxLayout(points))->addWidget(m_combo1);
 
     auto* colours = new QGroupBox("Colors", this);
@@ -61,6 +63,7 @@ Form8::Form8(SharedState& state, QWidget* parent)
         this,
         [this] {
             m_model->setCountText(m_combo1->currentText().toStdString());
+            if (!ShowCheck(this, m_model->check(), {{"PointCount", m_combo1}})) return;
             m_model->ok();
             accept();
         },

@@ -53,15 +53,38 @@ frmBoundaryLayer::frmBoundaryLayer(SharedState& state, QWidget* parent)
         this,
         [this] {
             store();
+            if (!ShowCheck(this, m_model->check(),
+                           {{"re", m_re},
+                            {"BlRough", m_rough},
+                            {"BlVelView", m_profiles},
+                            {"PointCount", m_points},
+                            {"BlPoints", m_blPoints},
+                            {"BlLimit", m_grid},
+                            {"MaxCdSetting", m_maxCd}})) {
+                showTabOf(focusWidget());
+                return;
+            }
             m_model->ok();
             accept();
         },
         [this] { reject(); }, nullptr));
+    NumberBox(m_re, false, true);
+    NumberBox(m_rough, false, true);
+    for (QComboBox* list : {m_profiles, m_points, m_blPoints})
+        NumberBox(list, false, false);
+    NumberBox(m_grid, false, true);
+    NumberBox(m_maxCd, false, true);
     adjustSize();
     CentreOverParent(this);
 }
 
 frmBoundaryLayer::~frmBoundaryLayer() = default;
+
+void frmBoundaryLayer::showTabOf(QWidget* box) {
+    // A refused box may sit on a tab that is not shown: bring that tab up.
+    for (int i = 0; box && i < m_tabs->count(); ++i)
+        if (m_tabs->widget(i)->isAncestorOf(box)) m_tabs->setCurrentIndex(i);
+}
 
 QWidget* frmBoundaryLayer::reynoldsTab() {
     auto* tab = new QWidget;

@@ -51,6 +51,7 @@ private:
     QWidget* numericalTab();
     QWidget* polarTab();
     void store();
+    void showTabOf(QWidget* box);
 
     std::unique_ptr<BoundaryLayerOptionsModel> m_model;
     QTabWidget* m_tabs = nullptr;

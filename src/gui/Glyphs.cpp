@@ -66,9 +66,14 @@ void drawGlyph(QPainter& p, ToolGlyph g, int s) {
         QFont f(QStringLiteral("Arial"));
         f.setPixelSize(int(20 * u));
         f.setBold(true);
-        p.setFont(f);
-        p.setPen(QColor(0, 0, 160));
-        p.drawText(QRectF(0, 0, s, s), Qt::AlignCenter, QStringLiteral("?"));
+        // A filled mark with a black edge: the plain look shows only the
+        // black pixels of a glyph, so a mark without them would vanish.
+        QPainterPath mark;
+        const QString text = QStringLiteral("?");
+        const QFontMetricsF fm(f);
+        mark.addText((s - fm.horizontalAdvance(text)) / 2, (s + fm.ascent() - fm.descent()) / 2, f, text);
+        p.setBrush(QColor(0, 0, 160));
+        p.drawPath(mark);
         break;
     }
     case ToolGlyph::Naca4:

@@ -33,6 +33,9 @@ GridControl::GridControl(SharedState& state, QWidget* parent)
     m_combo1 = ListBox(this, "Combo1", GridControlModel::pointsAroundList(), m_model->pointsAroundText());
     m_combo2 = ListBox(this, "Combo2", GridControlModel::pointsRadialList(), m_model->pointsRadialText());
     m_combo3 = ListBox(this, "Combo3", GridControlModel::radiusList(), m_model->radiusText());
+    NumberBox(m_combo1, false, false);
+    NumberBox(m_combo2, false, false);
+    NumberBox(m_combo3, false, true);
     boxes->addWidget(label(this, "Label1", "Number of  Points Around Airfoil"), 0, 0);
     boxes->addWidget(m_combo1, 0, 1);
     boxes->addWidget(label(this, "Label2", "Number of Points in Radial  Direction"), 1, 0);
@@ -69,6 +72,8 @@ void GridControl::accepted() {
     m_model->setPointsRadialText(m_combo2->currentText().toStdString());
     m_model->setRadiusText(m_combo3->currentText().toStdString());
     m_model->setSlider(m_slider1->value());
+    if (!ShowCheck(this, m_model->check(), {{"MeshX", m_combo1}, {"MeshY", m_combo2}, {"OuterRadius", m_combo3}}))
+        return;
     m_model->ok();
     accept();
 }

@@ -25,7 +25,8 @@ void Picture1::paintEvent(QPaintEvent*) {
 
 void Picture1::resizeEvent(QResizeEvent* e) {
     QWidget::resizeEvent(e);
-    m_surface->Resize(std::max(1, width()), std::max(1, height()));
+    // Drawn at the screen's own resolution, so that curves and text stay crisp on scaled screens.
+    m_surface->Resize(std::max(1, width()), std::max(1, height()), devicePixelRatioF());
     emit resized();
 }
 

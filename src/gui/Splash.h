@@ -8,6 +8,7 @@
 // waiting while the main window loads; dismiss() unloads it the first time
 // the main window is laid out.
 
+#include <QPixmap>
 #include <QWidget>
 
 #include "app/SharedState.h"
@@ -25,9 +26,18 @@ class SplashPicture : public QWidget {
 public:
     explicit SplashPicture(QWidget* parent = nullptr);
     QSize sizeHint() const override { return {420, 260}; }
+    // The picture, drawn when the widget is made.
+    const QPixmap& picture() const { return m_picture; }
+    // Whether the widget has been painted on the screen at least once.
+    bool painted() const { return m_painted; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+
+private:
+    static void drawPicture(QPainter& p, const QRectF& area);
+    QPixmap m_picture;
+    bool m_painted = false;
 };
 
 class Splash : public QWidget {
@@ -35,11 +45,15 @@ class Splash : public QWidget {
 public:
     explicit Splash(SharedState& state, QWidget* parent = nullptr);
 
+    // Shows the window and returns once it has been painted (or after half a second).
+    void showPainted();
+    bool painted() const { return m_picture->painted(); }
     // Closes the window once and records SplashDismissed = 1.
     void dismiss();
 
 private:
     SharedState& m_state;
+    SplashPicture* m_picture = nullptr;
 };
 
 } // namespace ribcraft

@@ -4,10 +4,13 @@
 #include <QElapsedTimer>
 #include <QEvent>
 #include <QHBoxLayout>
+#include <QHelpEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QToolButton>
+#include <QToolTip>
+#include <algorithm>
 
 #include "gui/GlyphPainter.h"
 #include "gui/Glyphs.h"
@@ -57,8 +60,12 @@ bool ToolBarPanel::eventFilter(QObject* watched, QEvent* e) {
 }
 
 void ToolBarPanel::mouseMoveEvent(QMouseEvent* e) {
-    emit panelHovered();
-    QFrame::mouseMoveEvent(e);
+    // A button does not take a move without a pressed mouse button, so it
+    // reaches the panel too; only a move over the bare panel hides the tip.
+    const QWidget* under = childAt(e->position().toPoint());
+    if (std::find(SSCommand.begin(), SSCommand.end(), under) == SSCommand.end()) emit panelHovered();
+    // Taken here: passed on, the move would reach the window, which hides the tip too.
+    e->accept();
 }
 
 // ---- Picture4
@@ -125,6 +132,25 @@ void GraphicToolBar::drawButtons() {
         PaintGlyph(lit ? 4 : 1, s, g, x, y);
     }
     update();
+}
+
+QString GraphicToolBar::tipFor(int index) {
+    static const char* const tips[6] = {"Save",     "Print Templates", "Angle of Attack",
+                                        "Airfoils", "Plain Flap",      "Help for this view"};
+    return index >= 0 && index < 6 ? QString::fromUtf8(tips[index]) : QString();
+}
+
+bool GraphicToolBar::event(QEvent* e) {
+    if (e->type() == QEvent::ToolTip) {
+        auto* help = static_cast<QHelpEvent*>(e);
+        const int k = spotAt(help->pos());
+        if (k >= 0)
+            QToolTip::showText(help->globalPos(), tipFor(k), this, pixelRect(m_spots[k]));
+        else
+            QToolTip::hideText();
+        return true;
+    }
+    return QWidget::event(e);
 }
 
 void GraphicToolBar::paintEvent(QPaintEvent*) {

@@ -53,11 +53,14 @@ public:
     int highlighted() const { return m_highlighted; }
     int pressed() const { return m_pressed; }
     QSize sizeHint() const override;
+    // The tool tip of a hot spot ("" for none).
+    static QString tipFor(int index);
 
 signals:
     void hotSpotClicked(int index);
 
 protected:
+    bool event(QEvent* e) override;
     void paintEvent(QPaintEvent* e) override;
     void mouseMoveEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;

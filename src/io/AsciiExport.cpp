@@ -146,6 +146,13 @@ std::vector<std::string> BoundaryLayerLines(int blDisplayOpt, const BlExportInpu
     return lines;
 }
 
+std::vector<std::string> FourierListingLines(std::span<const float, 9> a) {
+    std::vector<std::string> lines{"   FOURIER COEFFICIENTS FOR", "   THIN AIRFOIL COMPUTATIONS", ""};
+    for (int k = 0; k <= 8; ++k)
+        lines.push_back("   A" + std::to_string(k) + " = " + FormatNumber(a[k], "#0.000000"));
+    return lines;
+}
+
 std::string AsciiFileText(const AsciiExportSources& src) {
     switch (src.VFlag) {
     case 1:
@@ -160,6 +167,10 @@ std::string AsciiFileText(const AsciiExportSources& src) {
         return src.bl ? JoinCrLf(BoundaryLayerLines(src.blDisplayOpt, *src.bl)) : std::string();
     case 10:
         return JoinCrLf(PolarLines(src.polars));
+    case 8:
+        return JoinCrLf(src.reportLines);
+    case 9:
+        return src.fourier.data() ? JoinCrLf(FourierListingLines(src.fourier)) : std::string();
     default:
         return {};
     }
@@ -180,6 +191,10 @@ std::optional<std::string> SaveDialogTitle(int vflag, std::string_view sectionNa
         return "Save CL-CD Polar";
     case 7:
         return "Save CFD Bounday Layer Solution";
+    case 8:
+        return "Save Report for " + name;
+    case 9:
+        return "Save Fourier Coefficients for " + name;
     default:
         return std::nullopt;
     }

@@ -79,6 +79,9 @@ int BlProfileStation(bool upperSurface, int stationCount, int profile, int profi
 // View 7 with BlDisplayOpt 1..6; an unknown option gives no lines.
 std::vector<std::string> BoundaryLayerLines(int blDisplayOpt, const BlExportInput& bl);
 
+// View 9: the listing of the thin-airfoil Fourier coefficients A0..A8, as the view shows it.
+std::vector<std::string> FourierListingLines(std::span<const float, 9> a);
+
 // Everything the Save command can write, by view.
 struct AsciiExportSources {
     int VFlag = 1;
@@ -92,9 +95,11 @@ struct AsciiExportSources {
     std::span<const PolarRecord> polars;
     int blDisplayOpt = 1;
     const BlExportInput* bl = nullptr;
+    std::vector<std::string> reportLines;                                     // view 8: the report as text lines
+    std::span<const float, 9> fourier{static_cast<const float*>(nullptr), 9}; // view 9 (unset: no data)
 };
 
-// The file text of the current view (views 4, 5, 8, 9 and unknown views: empty).
+// The file text of the current view (views 4, 5 and unknown views: empty, they have no data to save).
 std::string AsciiFileText(const AsciiExportSources& src);
 
 // Title of the save dialog for a view; nullopt for views that keep the previous title.

@@ -41,8 +41,23 @@ bool LineInsideArea(const Surface& target, double y) {
 
 void DrawPressureLegend(Surface& target, const ContourWork& w) {
     const double th = target.TextHeight("X");
-    const double xl = target.ScaleLeft() + target.ScaleWidth() - target.TextWidth("XXXXXXXXXXXXXXX");
+    std::vector<std::string> texts;
+    double widest = target.TextWidth("XXXXXXXXXXXXXXX");
+    for (int k = 1; k <= PressureCount; k += 3)
+        texts.push_back("          Cp = " + FormatNumber(w.levels[size_t(k - 1)], "##0.0000"));
+    for (const std::string& t : texts)
+        widest = std::max(widest, target.TextWidth(t));
+    widest = std::max(widest, target.TextWidth("Pressure Coefficient"));
+    // At the top right, on a panel cleared to the background and as wide as
+    // the longest text (measured), so that no contour runs through the texts.
+    const double right = target.ScaleLeft() + target.ScaleWidth();
+    const double pad = target.TextWidth("X") / 2;
+    const double xl = right - target.TextWidth("XXXXXXXXXXXXXXX");
     double y = target.ScaleTop() + th;
+    double bottom = y + (double(texts.size()) + 1.5) * th;
+    if (!LineInsideArea(target, bottom)) bottom = target.ScaleTop() + target.ScaleHeight();
+    target.Box(xl - pad, target.ScaleTop() + th / 2, std::max(right, xl + widest + pad), bottom, target.BackColor(),
+               true);
     target.SetCurrentX(xl);
     target.SetCurrentY(y);
     target.Print("Pressure Coefficient");
@@ -52,7 +67,7 @@ void DrawPressureLegend(Surface& target, const ContourWork& w) {
         if (LineInsideArea(target, y)) {
             target.SetCurrentX(xl);
             target.SetCurrentY(y);
-            target.Print("          Cp = " + FormatNumber(w.levels[size_t(k - 1)], "##0.0000"));
+            target.Print(texts[size_t(k - 1) / 3]);
         }
         target.Line(xl, yc, xl + target.TextWidth("XXX"), yc, w.colours[size_t(k - 1)]);
     }

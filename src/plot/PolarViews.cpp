@@ -3,6 +3,7 @@
 // transition points against lift (3), each polar in its own colour, with a
 // legend in the wide right margin of the graph.
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -95,25 +96,47 @@ std::string padded(std::string text, size_t width) {
 
 // The legend in the graph's units, to the right of the frame from its top: a
 // header, then per polar a sample line and its section name, flap setting
-// (" (length,deflection)") and Reynolds number, each under its heading.
+// (" (length,deflection)") and Reynolds number, each under its heading. Each
+// column is as wide as its widest text (measured), so long section names do
+// not run into the flap column.
 void drawLegend(Surface& target, const std::vector<const StoredPolar*>& polars, const std::vector<int>& colours,
                 double xmax, double ymax) {
-    const std::string header = "       Airfoil  Flap     Re";
     const double mx = (target.ScaleLeft() + target.ScaleWidth() - xmax) / 3.5; // the margin unit of the graph
     const double x0 = xmax + mx / 4;
     const double lineHeight = target.TextHeight("|");
+    const std::string header = "       Airfoil  Flap     Re";
+    // The header's own spacing is the narrowest layout; wider texts widen their column.
     const double atName = x0 + target.TextWidth("       ");
-    const double atFlap = x0 + target.TextWidth("       Airfoil  ");
-    const double atRe = x0 + target.TextWidth("       Airfoil  Flap     ");
-    printAt(target, x0, ymax, header, target.ForeColor());
+    const double headerFlap = x0 + target.TextWidth("       Airfoil  ");
+    const double headerRe = x0 + target.TextWidth("       Airfoil  Flap     ");
+    const double gap = target.TextWidth("  ");
+    std::vector<std::string> names, flaps, res;
+    double nameWidth = headerFlap - atName - gap, flapWidth = headerRe - headerFlap - gap;
+    for (const StoredPolar* p : polars) {
+        const PolarKey& key = p->Key;
+        names.push_back(padded(key.SectionName, 5));
+        flaps.push_back(" (" + FreeForm(key.FlapLength) + "," + FreeForm(key.FlapDeflection) + ")");
+        res.push_back(FormatNumber(key.re, "0.00e+"));
+        nameWidth = std::max(nameWidth, target.TextWidth(names.back()));
+        flapWidth = std::max(flapWidth, target.TextWidth(flaps.back()));
+    }
+    const double atFlap = atName + nameWidth + gap;
+    const double atRe = atFlap + flapWidth + gap;
+    const Rgb fore = target.ForeColor();
+    if (atFlap == headerFlap && atRe == headerRe) {
+        printAt(target, x0, ymax, header, fore);
+    } else {
+        printAt(target, atName, ymax, "Airfoil", fore);
+        printAt(target, atFlap, ymax, "Flap", fore);
+        printAt(target, atRe, ymax, "Re", fore);
+    }
     for (size_t j = 0; j < polars.size(); ++j) {
-        const PolarKey& key = polars[j]->Key;
         const Rgb colour = QBColor(colours[j]);
         const double y = ymax + double(j + 1) * lineHeight;
         target.Line(x0, y + lineHeight / 2, x0 + target.TextWidth("     "), y + lineHeight / 2, colour);
-        printAt(target, atName, y, padded(key.SectionName, 5), colour);
-        printAt(target, atFlap, y, " (" + FreeForm(key.FlapLength) + "," + FreeForm(key.FlapDeflection) + ")", colour);
-        printAt(target, atRe, y, FormatNumber(key.re, "0.00e+"), colour);
+        printAt(target, atName, y, names[j], colour);
+        printAt(target, atFlap, y, flaps[j], colour);
+        printAt(target, atRe, y, res[j], colour);
     }
 }
 

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "io/AsciiExport.h"
 #include "io/NumberFormat.h"
 #include "plot/AnalysisViews.h"
 #include "plot/GraphFrame.h"
@@ -42,11 +43,8 @@ void DrawFourierListing(Surface& target, const SharedState& st) {
         target.SetCurrentX(target.ScaleLeft());
         target.Print(text);
     };
-    line("   FOURIER COEFFICIENTS FOR");
-    line("   THIN AIRFOIL COMPUTATIONS");
-    line("");
-    for (int k = 0; k <= 8; ++k)
-        line("   A" + std::to_string(k) + " = " + FormatNumber(st.A[k], "#0.000000"));
+    for (const std::string& text : FourierListingLines(std::span<const float, 9>(st.A, 9)))
+        line(text);
 }
 
 void DrawView(Surface& target, const SharedState& state) {

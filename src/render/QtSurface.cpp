@@ -85,6 +85,9 @@ void PainterSurface::deviceClear(Rgb back) {
 void PainterSurface::deviceLine(double x1, double y1, double x2, double y2, const Pen& pen) {
     QPainter& p = painter();
     setInvert(p, pen.invert);
+    // Curves are smoothed; frames, ticks and grid lines (level or upright)
+    // stay sharp, and inverting lines must hit whole pixels to undo themselves.
+    p.setRenderHint(QPainter::Antialiasing, !pen.invert && x1 != x2 && y1 != y2);
     p.setPen(qtPen(pen));
     p.drawLine(QPointF(x1, y1), QPointF(x2, y2));
     setInvert(p, false);
@@ -93,6 +96,7 @@ void PainterSurface::deviceLine(double x1, double y1, double x2, double y2, cons
 void PainterSurface::deviceEllipse(double cx, double cy, double rx, double ry, const Pen& pen, const Rgb* fill) {
     QPainter& p = painter();
     setInvert(p, pen.invert);
+    p.setRenderHint(QPainter::Antialiasing, !pen.invert);
     p.setPen(qtPen(pen));
     p.setBrush(fill ? QBrush(toQt(*fill)) : QBrush(Qt::NoBrush));
     p.drawEllipse(QPointF(cx, cy), rx, ry);
@@ -103,6 +107,7 @@ void PainterSurface::deviceEllipse(double cx, double cy, double rx, double ry, c
 void PainterSurface::deviceFillRect(double x1, double y1, double x2, double y2, Rgb color, bool invert) {
     QPainter& p = painter();
     setInvert(p, invert);
+    p.setRenderHint(QPainter::Antialiasing, false);
     const QRectF r = QRectF(QPointF(x1, y1), QPointF(x2, y2)).normalized();
     p.fillRect(r, toQt(color));
     setInvert(p, false);
@@ -153,6 +158,7 @@ void PainterSurface::deviceSetPixel(int x, int y, Rgb color) {
     if (x < 0 || y < 0 || x >= deviceWidth() || y >= deviceHeight()) return;
     QPainter& p = painter();
     setInvert(p, false);
+    p.setRenderHint(QPainter::Antialiasing, false);
     p.fillRect(QRect(x, y, 1, 1), toQt(color));
 }
 
@@ -175,10 +181,13 @@ ImageSurface::~ImageSurface() {
     endPainting();
 }
 
-void ImageSurface::Resize(int width, int height) {
+void ImageSurface::Resize(int width, int height, double ratio) {
     endPainting();
     const int dotsPerMeter = m_image.dotsPerMeterX();
-    m_image = QImage(std::max(1, width), std::max(1, height), QImage::Format_RGB32);
+    if (!(ratio >= 1 && ratio <= 8)) ratio = 1;
+    m_image = QImage(std::max(1, int(std::lround(width * ratio))), std::max(1, int(std::lround(height * ratio))),
+                     QImage::Format_RGB32);
+    m_image.setDevicePixelRatio(ratio);
     m_image.setDotsPerMeterX(dotsPerMeter);
     m_image.setDotsPerMeterY(dotsPerMeter);
     m_image.fill(toQt(BackColor()));
@@ -203,12 +212,20 @@ Status ImageSurface::SavePng(const std::string& path) const {
 }
 
 void ImageSurface::deviceSetPixel(int x, int y, Rgb color) {
+    if (m_image.devicePixelRatio() != 1) {
+        // A pixel of the plot covers several device pixels.
+        PainterSurface::deviceSetPixel(x, y, color);
+        return;
+    }
     if (!m_image.valid(x, y)) return;
     endPainting();
     m_image.setPixelColor(x, y, toQt(color));
 }
 
 Rgb ImageSurface::deviceGetPixel(int x, int y) const {
+    const double ratio = m_image.devicePixelRatio();
+    x = int(x * ratio);
+    y = int(y * ratio);
     if (!m_image.valid(x, y)) return BackColor();
     endPainting();
     const QColor c = m_image.pixelColor(x, y);

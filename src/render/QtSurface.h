@@ -66,7 +66,10 @@ public:
     ~ImageSurface() override;
 
     // New size in pixels; the picture is cleared to BackColor, a user scale is kept.
-    void Resize(int width, int height);
+    // On a screen with `ratio` device pixels to the pixel (2 at 200 % scaling)
+    // the picture holds width * ratio x height * ratio device pixels and is
+    // drawn at that resolution, while the plot routines still see width x height.
+    void Resize(int width, int height, double ratio = 1);
     // The picture as drawn so far.
     const QImage& image() const;
     // Writes the picture as PNG, whole or not at all.
@@ -74,8 +77,8 @@ public:
 
 protected:
     QPaintDevice* paintDevice() const override { return &m_image; }
-    double deviceWidth() const override { return m_image.width(); }
-    double deviceHeight() const override { return m_image.height(); }
+    double deviceWidth() const override { return m_image.deviceIndependentSize().width(); }
+    double deviceHeight() const override { return m_image.deviceIndependentSize().height(); }
     double pixelsPerInch() const override { return m_dpi; }
     void deviceSetPixel(int x, int y, Rgb color) override;
     Rgb deviceGetPixel(int x, int y) const override;

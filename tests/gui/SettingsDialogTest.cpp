@@ -79,7 +79,14 @@ TEST(SettingsDialogForms, Form8GuardsTheTypedCountAndCancelKeepsIt) {
         EXPECT_EQ(combo->count(), 9);
         EXPECT_EQ(combo->currentText(), "120");
         combo->setEditText("1000");
+        // The first OK pulls the count to the largest offered and says so; the second takes it.
         QTest::mouseClick(child<QPushButton>(&form, "Command1"), Qt::LeftButton);
+        EXPECT_EQ(form.result(), 0);
+        EXPECT_EQ(combo->currentText(), "340");
+        EXPECT_TRUE(child<QLabel>(&form, "CheckNote")->text().contains("1000"));
+        EXPECT_EQ(s.PointCount, 120);
+        QTest::mouseClick(child<QPushButton>(&form, "Command1"), Qt::LeftButton);
+        EXPECT_EQ(form.result(), QDialog::Accepted);
     }
     EXPECT_EQ(s.PointCount, 340);
     EXPECT_EQ(s.SurfacePoints, 170);

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <optional>
 #include <string>
@@ -165,6 +166,40 @@ TEST_F(PolarViews, LegendNamesEveryPolarInItsColourRightOfTheFrame) {
     for (const Item& l : surface.lines())
         samples += l.y1 == l.y2 && l.x1 > 2.4 && l.x2 < name1->x1 + 1e-9 && l.pen.color == QBColor(2);
     EXPECT_EQ(samples, 1);
+}
+
+// Whatever the names and flap settings, every legend row's name, flap and
+// Reynolds number texts end before the next one starts, and each heading
+// stands over its column.
+TEST_F(PolarViews, LegendColumnsNeverOverlap) {
+    const std::vector<std::pair<std::string, PolarKey>> sets = {
+        {"short", {"12", 0, 0, 1e6}},
+        {"long name", {"MY 4412 SELIG", 20, 10, 1e6}},
+        {"long flap", {"23012", 12.5, -7.25, 2.5e5}},
+        {"both", {"A VERY LONG SECTION NAME 4415", 33.3, 15.5, 1.2e7}},
+    };
+    for (const auto& [what, key] : sets) {
+        state = SharedState{};
+        surface.clearItems();
+        store(1);
+        state.Polars.Polars.push_back(syntheticPolar(key, 1));
+        state.PolarCount = 2;
+        surface.SetBackColor(QBColor(15));
+        ASSERT_TRUE(draw(1).ok) << what;
+        std::vector<const Item*> row;
+        for (const Item& t : surface.texts())
+            if (t.text.find(key.SectionName) == 0 || t.text.find(" (") == 0 || t.text.find("e+") != std::string::npos)
+                if (t.pen.color == QBColor(2)) row.push_back(&t);
+        ASSERT_EQ(row.size(), 3u) << what;
+        std::sort(row.begin(), row.end(), [](const Item* a, const Item* b) { return a->x1 < b->x1; });
+        for (size_t i = 0; i + 1 < row.size(); ++i)
+            EXPECT_LT(row[i]->x1 + surface.TextWidth(row[i]->text), row[i + 1]->x1) << what << ": " << row[i]->text;
+        const Item* flapHeading = surface.findText("Flap");
+        if (flapHeading)
+            EXPECT_DOUBLE_EQ(flapHeading->x1, row[1]->x1) << what;
+        else
+            EXPECT_NE(surface.findText("       Airfoil  Flap     Re"), nullptr) << what;
+    }
 }
 
 TEST_F(PolarViews, WideMarginWhileDrawingAndScaleGraphClearedAfter) {

@@ -1,6 +1,7 @@
 #include "app/dialogs/AngleDialogModel.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "app/dialogs/DialogText.h"
 #include "io/NumberFormat.h"
@@ -24,6 +25,20 @@ void AngleDialogModel::textChanged(std::string_view text) {
 void AngleDialogModel::sliderMoved(int position) {
     position = std::clamp(position, SliderMin, SliderMax);
     textChanged(std::to_string(position));
+}
+
+DialogCheck AngleDialogModel::checkAngle(std::string_view text) {
+    DialogCheck c;
+    const std::optional<double> angle = TypedNumber(text);
+    if (!angle)
+        c.refuse("Angle", "Angle of attack: please enter a number of degrees.");
+    else if (std::abs(*angle) > AngleLimit)
+        c.refuse("Angle", "Angle of attack must lie between -90 and 90 degrees.");
+    return c;
+}
+
+DialogCheck AngleDialogModel::check() const {
+    return checkAngle(m_text);
 }
 
 void AngleDialogModel::ok() {

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "app/SharedState.h"
+#include "app/dialogs/FieldCheck.h"
 
 namespace ribcraft {
 
@@ -24,6 +25,14 @@ public:
 
     void textChanged(std::string_view text);
     void sliderMoved(int position);
+
+    // Angles the solution takes: -90..90 degrees.
+    static constexpr double AngleLimit = 90;
+    // The typed angle as OK would take it: refused when it is no number or
+    // lies beyond +-90 degrees (field "Angle").
+    DialogCheck check() const;
+    // The same rule for any angle text (the main window's angle box uses it too).
+    static DialogCheck checkAngle(std::string_view text);
 
     // OK: the angle box takes the typed text as it is.
     void ok();

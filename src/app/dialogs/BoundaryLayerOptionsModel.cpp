@@ -62,6 +62,23 @@ std::vector<std::string> BoundaryLayerOptionsModel::maxCdList() {
     return numberList(16, 96, 8);
 }
 
+DialogCheck BoundaryLayerOptionsModel::check() const {
+    DialogCheck c;
+    CheckNumber(c, "re", "Reynolds Number", reText, {MinRe, MaxRe, true, false});
+    CheckNumber(c, "BlRough", "Wall roughness", roughnessText, {0, 1e6, false, false});
+    if (const auto rough = TypedNumber(roughnessText); rough && *rough < 0)
+        c.refuse("BlRough", "Wall roughness must not be negative (0 gives natural transition).");
+    CheckNumber(c, "BlVelView", "Number of Profiles to Display", profileCountText,
+                {1, double(cap::BlStations), true, true});
+    CheckNumber(c, "PointCount", "No. of Points about Airfoil", pointCountText,
+                {double(OptionsDialogModel::MinCount), double(OptionsDialogModel::MaxCount), true, true});
+    CheckNumber(c, "BlPoints", "No. of Points in BLayer", blPointsText,
+                {double(MinBlPoints), double(MaxBlPoints), true, true});
+    CheckNumber(c, "BlLimit", "Grid Height", gridHeightText, {1, 1000, true, false});
+    CheckNumber(c, "MaxCdSetting", "Maximum Cd Setting", maxCdText, {1, 1000, true, false});
+    return c;
+}
+
 void BoundaryLayerOptionsModel::ok() {
     SharedState& s = m_state;
     s.re = held(reText, MinRe, MaxRe);

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "app/SharedState.h"
+#include "app/dialogs/FieldCheck.h"
 
 namespace ribcraft {
 
@@ -49,6 +50,13 @@ public:
     int flowSeparationModel = 0; // 1 "Employ Simple Flow Seperation Model", 0 "No Flow Seperation Model"
     int displayOption = 1;       // BlDisplayOpt 1..4; 0 = none of the four chosen (the view is kept)
     int polarSolution = 1;       // 2 "Direct Solution of Momentum Equations", 1 "Solution due to E. Truckenbrodt"
+
+    // The typed values as OK would take them: text where a number belongs, a
+    // Reynolds number, count or height of zero or less and a negative
+    // roughness are refused; the others are pulled into their ranges with a
+    // note. Field names are the state's names (re, BlRough, BlVelView,
+    // PointCount, BlPoints, BlLimit, MaxCdSetting).
+    DialogCheck check() const;
 
     void ok();
     void cancel();

@@ -48,6 +48,14 @@ void FlapDialogModel::deflectionSliderMoved(int position) {
     deflectionTextChanged(std::to_string(std::clamp(position, DeflectionMin, DeflectionMax)));
 }
 
+DialogCheck FlapDialogModel::check() const {
+    DialogCheck c;
+    CheckNumber(c, "FlapLength", "Flap length", m_lengthText, {double(LengthMin), double(LengthMax), false, false});
+    CheckNumber(c, "FlapDeflection", "Flap deflection", m_deflectionText,
+                {double(DeflectionMin), double(DeflectionMax), false, false});
+    return c;
+}
+
 void FlapDialogModel::ok() {
     m_state.FlapLength = Val(m_lengthText);
     m_state.FlapDeflection = Val(m_deflectionText);

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "app/SharedState.h"
+#include "app/dialogs/FieldCheck.h"
 
 namespace ribcraft {
 
@@ -31,6 +32,10 @@ public:
     void deflectionTextChanged(std::string_view text);
     void lengthSliderMoved(int position);
     void deflectionSliderMoved(int position);
+
+    // Both boxes must hold numbers (fields FlapLength, FlapDeflection); their
+    // ranges are kept as they are typed.
+    DialogCheck check() const;
 
     // OK: the values from the boxes; the main window's flap displays are the
     // typed texts followed by " Deg." and " %c".

@@ -54,6 +54,15 @@ void GridControlModel::setSlider(int position) {
     m_slider = std::clamp(position, SliderMin, SliderMax);
 }
 
+DialogCheck GridControlModel::check() const {
+    DialogCheck c;
+    CheckNumber(c, "MeshX", "Points around the airfoil", m_around,
+                {double(MinPointsAround), double(MaxPointsAround), true, true});
+    CheckNumber(c, "MeshY", "Points outward", m_radial, {double(MinPointsRadial), double(MaxPointsRadial), true, true});
+    CheckNumber(c, "OuterRadius", "Outer radius", m_radius, {MinRadius, 1e6, true, false});
+    return c;
+}
+
 void GridControlModel::ok() {
     m_state.MeshX = CountFrom(m_around, MinPointsAround, MaxPointsAround);
     m_state.MeshY = CountFrom(m_radial, MinPointsRadial, MaxPointsRadial);

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "app/SharedState.h"
+#include "app/dialogs/FieldCheck.h"
 
 namespace ribcraft {
 
@@ -44,6 +45,11 @@ public:
     void setPointsRadialText(std::string_view t) { m_radial = t; }
     void setRadiusText(std::string_view t) { m_radius = t; }
     void setSlider(int position);
+
+    // The three boxes as OK would take them: text or a value of zero or less
+    // is refused, the rest pulled into the ranges above with a note. Field
+    // names: MeshX, MeshY, OuterRadius.
+    DialogCheck check() const;
 
     void ok();
     void cancel();

@@ -27,6 +27,12 @@ int OptionsDialogModel::surfacePointsFor(std::string_view text) {
     return RoundHalfEven(count / 2.0);
 }
 
+DialogCheck OptionsDialogModel::check() const {
+    DialogCheck c;
+    CheckNumber(c, "PointCount", "Number of Points", m_text, {MinCount, MaxCount, true, true});
+    return c;
+}
+
 void OptionsDialogModel::ok() {
     m_state.SurfacePoints = surfacePointsFor(m_text);
     m_state.PointCount = 2 * m_state.SurfacePoints;

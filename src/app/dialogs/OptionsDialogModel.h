@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "app/SharedState.h"
+#include "app/dialogs/FieldCheck.h"
 
 namespace ribcraft {
 
@@ -30,6 +31,10 @@ public:
 
     // The SurfacePoints that OK would set for a typed count.
     static int surfacePointsFor(std::string_view text);
+
+    // What OK would do with the typed count: refused when it is no number or
+    // not positive, pulled (with a note) when it lies outside 20..340.
+    DialogCheck check() const;
 
     void ok();
     void cancel();
