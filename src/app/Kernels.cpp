@@ -53,8 +53,8 @@ Status CallFoilGrid(std::vector<float>& x, std::vector<float>& y, int32_t np, in
                     float clustering, std::vector<float>& gx, std::vector<float>& gy) {
     gx.assign(size_t(cap::MeshI) * cap::MeshJ, 0.0f);
     gy.assign(gx.size(), 0.0f);
-    gy[cap::At2(1, 1, cap::MeshI)] = radius;
-    gy[cap::At2(1, 2, cap::MeshI)] = clustering;
+    gy[cap::at2(1, 1, cap::MeshI)] = radius;
+    gy[cap::at2(1, 2, cap::MeshI)] = clustering;
     int32_t count = np, ni = mx, nj = my, one = 1;
     FoilGrid(x[0], y[0], count, ni, nj, gx[0], gy[0], one);
     return refusal(airfoil::LastCall(), "The mesh");

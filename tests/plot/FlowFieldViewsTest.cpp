@@ -67,7 +67,7 @@ TEST_F(FlowViews, MeshViewDrawsTheUserMeshAndKeepsIt) {
     st.MeshX = 61, st.MeshY = 31, st.OuterRadius = 4, st.NewGrid = 1;
     ASSERT_TRUE(show(6).ok);
     EXPECT_EQ(static_cast<int>(s.lines().size()), MeshLines(61, 31));
-    const float x = st.MeshGridX[cap::At2(1, 31, cap::MeshI)], y = st.MeshGridY[cap::At2(1, 31, cap::MeshI)];
+    const float x = st.MeshGridX[cap::at2(1, 31, cap::MeshI)], y = st.MeshGridY[cap::at2(1, 31, cap::MeshI)];
     EXPECT_NEAR(std::hypot(x - 0.5, y), 4.0, 1e-3);
 }
 

@@ -312,9 +312,9 @@ void Flow(float& V, float& X, float& Y, int32_t& Count, float& GridX, float& Gri
     const float* gyIn = &GridY;
     for (int j = 1; j <= Nj; ++j) {
         for (int k = 1; k <= Ni; ++k) {
-            const size_t p = static_cast<size_t>(cap::At2(k, j, Ni));
-            gx[p] = gxIn[cap::At2(k, j, cap::MeshI)];
-            gy[p] = gyIn[cap::At2(k, j, cap::MeshI)];
+            const size_t p = static_cast<size_t>(cap::at2(k, j, Ni));
+            gx[p] = gxIn[cap::at2(k, j, cap::MeshI)];
+            gy[p] = gyIn[cap::at2(k, j, cap::MeshI)];
             if (!std::isfinite(gx[p]) || !std::isfinite(gy[p])) return;
         }
     }
@@ -324,9 +324,9 @@ void Flow(float& V, float& X, float& Y, int32_t& Count, float& GridX, float& Gri
     float* psiOut = &PsiField;
     for (int j = 1; j <= Nj; ++j) {
         for (int k = 1; k <= Ni; ++k) {
-            const size_t p = static_cast<size_t>(cap::At2(k, j, Ni));
-            cpOut[cap::At2(k, j, cap::FieldI)] = static_cast<float>(cp[p]);
-            psiOut[cap::At2(k, j, cap::FieldI)] = static_cast<float>(psi[p]);
+            const size_t p = static_cast<size_t>(cap::at2(k, j, Ni));
+            cpOut[cap::at2(k, j, cap::FieldI)] = static_cast<float>(cp[p]);
+            psiOut[cap::at2(k, j, cap::FieldI)] = static_cast<float>(psi[p]);
         }
     }
     airfoil::SetLastCall(KernelCall::Written);

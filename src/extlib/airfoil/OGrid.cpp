@@ -127,8 +127,8 @@ void FoilGrid(float& X, float& Y, int32_t& Count, int32_t& Ni, int32_t& Nj, floa
     float* gx = &GridX;
     float* gy = &GridY;
     airfoil::OGridSettings settings;
-    settings.radius = gy[cap::At2(1, 1, cap::MeshI)];
-    settings.clustering = gy[cap::At2(1, 2, cap::MeshI)];
+    settings.radius = gy[cap::at2(1, 1, cap::MeshI)];
+    settings.clustering = gy[cap::at2(1, 2, cap::MeshI)];
     const float* x = &X;
     const float* y = &Y;
     const std::vector<double> ox(x, x + Count), oy(y, y + Count);
@@ -136,8 +136,8 @@ void FoilGrid(float& X, float& Y, int32_t& Count, int32_t& Ni, int32_t& Nj, floa
     if (!airfoil::BuildOGrid(ox, oy, Ni, Nj, settings, grid)) return;
     for (int j = 1; j <= Nj; ++j) {
         for (int k = 1; k <= Ni; ++k) {
-            gx[cap::At2(k, j, cap::MeshI)] = static_cast<float>(grid.X(k, j));
-            gy[cap::At2(k, j, cap::MeshI)] = static_cast<float>(grid.Y(k, j));
+            gx[cap::at2(k, j, cap::MeshI)] = static_cast<float>(grid.X(k, j));
+            gy[cap::at2(k, j, cap::MeshI)] = static_cast<float>(grid.Y(k, j));
         }
     }
     airfoil::SetLastCall(KernelCall::Written);
