@@ -41,8 +41,8 @@ class March {
 public:
     March(std::span<double> ue, std::span<const double> s, std::span<double> delta1, std::span<double> theta,
           std::span<double> tauW, int n, double re)
-        : ue_(ue), s_(s), delta1_(delta1), theta_(theta), tauW_(tauW), n_(n), re_(re), ds_(n + 1), dUds_(n + 1),
-          h_(n + 1) {}
+        : m_ue(ue), m_s(s), m_delta1(delta1), m_theta(theta), m_tauW(tauW), m_n(n), m_re(re), m_ds(n + 1),
+          m_dUds(n + 1), m_h(n + 1) {}
 
     void prepare();
     int laminar();
@@ -55,55 +55,55 @@ public:
     int lastStation = 0;
 
 private:
-    double& Ue(int i) { return ue_[i - 1]; }
-    double Ue(int i) const { return ue_[i - 1]; }
-    double S(int i) const { return s_[i - 1]; }
-    double& Theta(int i) { return theta_[i - 1]; }
-    double Theta(int i) const { return theta_[i - 1]; }
-    double& Delta1(int i) { return delta1_[i - 1]; }
-    double& TauW(int i) { return tauW_[i - 1]; }
+    double& Ue(int i) { return m_ue[i - 1]; }
+    double Ue(int i) const { return m_ue[i - 1]; }
+    double S(int i) const { return m_s[i - 1]; }
+    double& Theta(int i) { return m_theta[i - 1]; }
+    double Theta(int i) const { return m_theta[i - 1]; }
+    double& Delta1(int i) { return m_delta1[i - 1]; }
+    double& TauW(int i) { return m_tauW[i - 1]; }
 
-    std::span<double> ue_;
-    std::span<const double> s_;
-    std::span<double> delta1_, theta_, tauW_;
-    int n_;
-    double re_;
-    double nu_ = 0;
-    std::vector<double> ds_, dUds_, h_; // index 0 unused
-    double cf_ = 0, shape_ = 0, reTheta_ = 0;
-    double q_ = 0, le_ = 0;
-    bool haveLe_ = false;
-    int separated_ = 0;
+    std::span<double> m_ue;
+    std::span<const double> m_s;
+    std::span<double> m_delta1, m_theta, m_tauW;
+    int m_n;
+    double m_re;
+    double m_nu = 0;
+    std::vector<double> m_ds, m_dUds, m_h; // index 0 unused
+    double m_cf = 0, m_shape = 0, m_reTheta = 0;
+    double m_q = 0, m_le = 0;
+    bool m_haveLe = false;
+    int m_separated = 0;
 };
 
 void March::prepare() {
-    put(nu_, 1 / re_);
-    for (int i = 1; i <= n_ - 1; ++i) {
-        put(ds_[i], S(i + 1) - S(i));
-        put(dUds_[i], (Ue(i + 1) - Ue(i)) / ds_[i]);
+    put(m_nu, 1 / m_re);
+    for (int i = 1; i <= m_n - 1; ++i) {
+        put(m_ds[i], S(i + 1) - S(i));
+        put(m_dUds[i], (Ue(i + 1) - Ue(i)) / m_ds[i]);
     }
-    put(ds_[n_], S(n_) - S(n_ - 1));
-    put(dUds_[n_], (Ue(n_) - Ue(n_ - 1)) / (S(n_) - S(n_ - 1)));
+    put(m_ds[m_n], S(m_n) - S(m_n - 1));
+    put(m_dUds[m_n], (Ue(m_n) - Ue(m_n - 1)) / (S(m_n) - S(m_n - 1)));
     Theta(1) = 0;
     Delta1(1) = 0;
-    Ue(n_ + 1) = Ue(1);
+    Ue(m_n + 1) = Ue(1);
 }
 
 // Thwaites' laminar march. Returns the station where the laminar part ends
 // (laminar separation or transition), or 0 when it reaches station n.
 int March::laminar() {
     double integral = 0, lambda = 0, reTheta = 0, reX = 0, shape = 0, shear = 0;
-    for (int i = 2; i <= n_; ++i) {
-        put(integral, integral + ds_[i - 1] * (pow5(Ue(i - 1)) + pow5(Ue(i))) / 2);
-        put(Theta(i), std::sqrt(0.45 * nu_ * integral / (pow5(Ue(i)) * Ue(i))));
-        put(lambda, Theta(i) * Theta(i) * (dUds_[i] + dUds_[i - 1]) / 2 / nu_);
-        put(reTheta, Ue(i) * Theta(i) * re_);
-        put(reX, S(i) * re_ * Ue(i));
+    for (int i = 2; i <= m_n; ++i) {
+        put(integral, integral + m_ds[i - 1] * (pow5(Ue(i - 1)) + pow5(Ue(i))) / 2);
+        put(Theta(i), std::sqrt(0.45 * m_nu * integral / (pow5(Ue(i)) * Ue(i))));
+        put(lambda, Theta(i) * Theta(i) * (m_dUds[i] + m_dUds[i - 1]) / 2 / m_nu);
+        put(reTheta, Ue(i) * Theta(i) * m_re);
+        put(reX, S(i) * m_re * Ue(i));
         put(shape, ThwaitesShape(lambda));
         put(Delta1(i), Theta(i) * shape);
-        h_[i] = shape;
+        m_h[i] = shape;
         put(shear, std::pow(std::abs(lambda + 0.09), 0.62));
-        put(TauW(i), (Ue(i) / re_) / Theta(i) * shear);
+        put(TauW(i), (Ue(i) / m_re) / Theta(i) * shear);
         if (lambda <= LaminarSeparationLambda) return i;
         // A test that cannot be evaluated (NaN) is not taken.
         if (reTheta > 2.9 * std::pow(reX, 0.4)) return i;
@@ -112,51 +112,51 @@ int March::laminar() {
 }
 
 double March::laminarCd() const {
-    const double shape = std::min(h_[n_ - 1], SquireYoungMaxH);
-    return 2 * Theta(n_ - 1) * std::pow(Ue(n_ - 1), (shape + 5) / 2);
+    const double shape = std::min(m_h[m_n - 1], SquireYoungMaxH);
+    return 2 * Theta(m_n - 1) * std::pow(Ue(m_n - 1), (shape + 5) / 2);
 }
 
 void March::turbulentStart(int t) {
     const double ut = Ue(t), thetaT = Theta(t);
-    haveLe_ = put(le_, 62.5 * std::pow(re_, 0.25) * std::pow(thetaT, 1.25) * std::pow(ut, 3.75));
-    q_ = 0;
-    separated_ = 0;
-    put(reTheta_, Ue(t) * Theta(t) * re_);
-    put(cf_, TauW(t) / (Ue(t) * Ue(t)));
-    shape_ = 1.3;
+    m_haveLe = put(m_le, 62.5 * std::pow(m_re, 0.25) * std::pow(thetaT, 1.25) * std::pow(ut, 3.75));
+    m_q = 0;
+    m_separated = 0;
+    put(m_reTheta, Ue(t) * Theta(t) * m_re);
+    put(m_cf, TauW(t) / (Ue(t) * Ue(t)));
+    m_shape = 1.3;
     int failed = 0; // the start station's flag does not stop the march
-    TurbulentClosure(cf_, shape_, Theta(t), reTheta_, Ue(t), dUds_[t], ds_[t], re_, failed);
-    h_[t] = shape_;
+    TurbulentClosure(m_cf, m_shape, Theta(t), m_reTheta, Ue(t), m_dUds[t], m_ds[t], m_re, failed);
+    m_h[t] = m_shape;
 }
 
 void March::turbulentMarch(int t) {
-    for (int i = t; i <= n_ - 1; ++i) {
-        put(q_, q_ + (std::pow(Ue(i), 3.5) + std::pow(Ue(i + 1), 3.5)) * ds_[i] / 2);
-        if (separated_ != 0) continue;
+    for (int i = t; i <= m_n - 1; ++i) {
+        put(m_q, m_q + (std::pow(Ue(i), 3.5) + std::pow(Ue(i + 1), 3.5)) * m_ds[i] / 2);
+        if (m_separated != 0) continue;
         double a = 0;
-        put(a, ds_[i] * (2 + h_[i]) * dUds_[i] / 2);
+        put(a, m_ds[i] * (2 + m_h[i]) * m_dUds[i] / 2);
         // A division by a zero edge velocity skips the step even where the
         // quotient would vanish in the final result.
         const double growth = a / Ue(i + 1);
         if (std::isfinite(growth))
-            put(Theta(i + 1), (Theta(i) - a * Theta(i) / Ue(i) + ds_[i] * cf_ / 2) / (1 + growth));
-        put(reTheta_, Ue(i + 1) * Theta(i + 1) * re_);
+            put(Theta(i + 1), (Theta(i) - a * Theta(i) / Ue(i) + m_ds[i] * m_cf / 2) / (1 + growth));
+        put(m_reTheta, Ue(i + 1) * Theta(i + 1) * m_re);
         int failed = 0;
-        TurbulentClosure(cf_, shape_, Theta(i + 1), reTheta_, Ue(i + 1), dUds_[i], ds_[i], re_, failed);
-        h_[i + 1] = shape_;
-        separated_ = failed;
+        TurbulentClosure(m_cf, m_shape, Theta(i + 1), m_reTheta, Ue(i + 1), m_dUds[i], m_ds[i], m_re, failed);
+        m_h[i + 1] = m_shape;
+        m_separated = failed;
         lastStation = i + 1;
     }
 }
 
 double March::quadrature() const {
-    if (!haveLe_) return NAN;
-    return (0.074 / std::pow(re_, 0.2)) * std::pow(q_ + le_, 0.8);
+    if (!m_haveLe) return NAN;
+    return (0.074 / std::pow(m_re, 0.2)) * std::pow(m_q + m_le, 0.8);
 }
 
 double March::squireYoung() const {
     const int k = lastStation - 1;
-    return SquireYoung(Theta(k), Ue(k), h_[k]);
+    return SquireYoung(Theta(k), Ue(k), m_h[k]);
 }
 
 bool inputUsable(std::span<double> Ue, std::span<const double> S, std::span<double> Delta1, std::span<double> Theta,

@@ -267,7 +267,7 @@ bool UpdateThinAirfoil(SharedState& s, double angleDegrees) {
     const float a[9] = {aero.A0, aero.A1, aero.A2, aero.A3, aero.A4, aero.A5, aero.A6, aero.A7, aero.A8};
     std::copy(std::begin(a), std::end(a), s.A);
 
-    const ThinAirfoilCoefficients c = thinAirfoilCoefficients(aero.A0, aero.A1, aero.A2, s.Alpha, s.Pi);
+    const ThinAirfoilCoefficients c = CoefficientsFromFourier(aero.A0, aero.A1, aero.A2, s.Alpha, s.Pi);
     s.LiftCoeff = c.LiftCoeff;
     s.CmLeadingEdge = c.CmLeadingEdge;
     s.CmC4 = c.CmC4;

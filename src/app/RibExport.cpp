@@ -79,12 +79,12 @@ Result<RibDrawing::Rib> makeRib(const SharedState& state, const RibJob& job, int
                            name + ".");
     }
     for (size_t i = 0; i < job.Notches.size(); ++i) {
-        const RibNotch& spec = job.Notches[i];
+        const RibNotch& wanted = job.Notches[i];
         for (const bool top : {true, false}) {
-            if (!(top ? spec.Top : spec.Bottom)) continue;
+            if (!(top ? wanted.Top : wanted.Bottom)) continue;
             const std::string which = "Spar notch " + std::to_string(i + 1) + " on " + name + ": ";
             const Result<NotchCut> cut =
-                PlaceNotch(outline, {spec.PercentChord / 100 * chord, spec.Width, spec.Depth, top});
+                PlaceNotch(outline, {wanted.PercentChord / 100 * chord, wanted.Width, wanted.Depth, top});
             if (!cut.ok()) return refused(which + cut.status().message());
             Result<Loop> cutOutline = CutNotch(outline, *cut);
             if (!cutOutline.ok()) return refused(which + cutOutline.status().message());

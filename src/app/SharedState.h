@@ -78,6 +78,8 @@ struct SharedState {
     double MaxCdSetting = 32;
     double CdCFD = 0;
     int TransitionPoint = 0;
+    // Chord positions (x/c) where the drag estimate's layers turn turbulent: upper and lower surface.
+    double TransitionXUpper = 0, TransitionXLower = 0;
     int ScaleGraph = 0;
 
     // ---- colours and one-shot flags

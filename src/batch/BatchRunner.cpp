@@ -320,6 +320,9 @@ CommandResult BatchRunner::command(const std::vector<std::string>& w) {
         printResults();
         return {};
     }
+    if (verb == "sweep" && (needs(3) || needs(4))) return sweepCommand(w);
+    if (verb == "polar" && needs(1)) return polarCommand(w[1]);
+    if (verb == "polars" && args >= 3) return polarsCommand(w);
     return fail("unknown command or wrong number of words: " + verb);
 }
 

@@ -22,6 +22,15 @@
 //                          the ribs as closed outlines for a cutter (DXF, or SVG for a FILE ending in .svg)
 //   report                 the report's lines to the output
 //   results                the result panel, one "key = text" line each
+//   sweep FROM TO STEP [inviscid]
+//                          one table row per angle (what `results` shows at that angle), comma separated;
+//                          inviscid: without the drag estimate. The state keeps its own angle.
+//   polar FILE             the polar view's data (the stored polars, the current one computed if missing)
+//                          as a comma-separated polar table
+//   polars FOLDER OUT RE...
+//                          polars of every coordinate file in FOLDER at each Reynolds number, with the
+//                          current settings, on all cores (or --jobs N): OUT/FILE.polar.csv each and
+//                          OUT/summary.csv; files that fail are named in a warning and skipped
 // A file name with blanks is written in double quotes: save "my wing.txt".
 // A warning (such as boundary-layer separation) is reported as "line N: warning: ...", a notice about the
 // command itself (a full polar store) as "line N: notice: ...", and the script
@@ -54,6 +63,8 @@ public:
     int runScript(std::istream& in, std::ostream& err);
 
     SharedState& state() { return m_state; }
+    // Threads of the polars command; 0 = one per processor core.
+    void setJobs(int jobs) { m_jobs = jobs; }
     // Names accepted by `set`, in alphabetical order.
     static std::vector<std::string> settingNames();
 
@@ -66,12 +77,16 @@ private:
     CommandResult setCommand(const std::string& name, const std::string& value);
     CommandResult pngCommand(const std::vector<std::string>& words);
     CommandResult templatesCommand(const std::vector<std::string>& words);
+    CommandResult sweepCommand(const std::vector<std::string>& words);
+    CommandResult polarCommand(const std::string& path);
+    CommandResult polarsCommand(const std::vector<std::string>& words);
     void printResults();
     void printReport();
 
     std::ostream& m_out;
     SharedState m_state;
     std::function<void()> m_makeGui;
+    int m_jobs = 0;
 };
 
 } // namespace ribcraft

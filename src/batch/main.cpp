@@ -1,4 +1,5 @@
-// ribcraft-batch [SCRIPT]: runs the commands of SCRIPT (or standard input).
+// ribcraft-batch [--jobs N] [SCRIPT...]: runs the commands of each SCRIPT (or
+// of standard input), several scripts N at a time.
 
 #include <QGuiApplication>
 #include <cstdlib>
@@ -8,14 +9,16 @@
 #include <memory>
 
 #include "batch/BatchRunner.h"
+#include "batch/ScriptJobs.h"
 
 namespace {
 
-constexpr const char* Usage = R"(usage: ribcraft-batch [SCRIPT]
+constexpr const char* Usage = R"(usage: ribcraft-batch [--jobs N] [SCRIPT...]
        ribcraft-batch --help | --version
 
 Runs Ribcraft commands from SCRIPT (or standard input), one a line, on one
-airfoil section, without a window. '#' starts a comment.
+airfoil section, without a window. '#' starts a comment. Several scripts run
+N at a time (--jobs N, default one per core), each on its own section.
 
   naca DIGITS            accept a NACA 4- or 5-digit section
   read FILE              read a coordinate file
@@ -36,6 +39,12 @@ airfoil section, without a window. '#' starts a comment.
                          every rib as closed outlines for a cutter
   report                 the coefficients report
   results                the result panel, one "key = text" line each
+  sweep FROM TO STEP [inviscid]
+                         one comma-separated row per angle (what results shows)
+  polar FILE             the stored polars as a comma-separated polar table
+  polars FOLDER OUT RE...
+                         polars of every coordinate file in FOLDER, on all cores
+                         (--jobs N): OUT/FILE.polar.csv each and OUT/summary.csv
 
 A warning is reported as "line N: warning: ..." and the script goes on. The
 first command that cannot run stops the script with "line N: ..." and exit
@@ -53,27 +62,34 @@ int main(int argc, char** argv) {
         std::cout << "ribcraft-batch " << RIBCRAFT_VERSION << '\n';
         return 0;
     }
-    if (argc > 2 || (argc == 2 && argv[1][0] == '-' && argv[1][1] != '\0')) {
-        std::cerr << "usage: ribcraft-batch [SCRIPT]   (ribcraft-batch --help for the commands)\n";
+    const ribcraft::BatchArguments args = ribcraft::ParseBatchArguments(argc, argv);
+    if (!args.error.empty()) {
+        std::cerr << args.error
+                  << "\nusage: ribcraft-batch [--jobs N] [SCRIPT...]   (ribcraft-batch --help for the commands)\n";
         return 2;
     }
-    ribcraft::BatchRunner runner(std::cout);
     // Text metrics and pictures need a GUI application, but never a screen;
-    // it is made only when a command draws a picture or a PDF, so numeric
-    // scripts start no part of the GUI.
+    // for one script it is made only when a command draws a picture or a PDF,
+    // so numeric scripts start no part of the GUI. Scripts run side by side on
+    // threads get it before they start (it belongs to the main thread).
     std::unique_ptr<QGuiApplication> app;
-    runner.setPictureSupport([&app, &argc, argv] {
+    auto makeGui = [&app, &argc, argv] {
         if (app || QGuiApplication::instance()) return;
         if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
         app = std::make_unique<QGuiApplication>(argc, argv);
-    });
-    if (argc == 2) {
-        std::ifstream script(argv[1]);
-        if (!script) {
-            std::cerr << "cannot open " << argv[1] << '\n';
-            return 1;
-        }
-        return runner.runScript(script, std::cerr);
+    };
+    if (args.scripts.size() > 1) {
+        makeGui();
+        return ribcraft::RunScripts(args.scripts, args.jobs, std::cout, std::cerr);
     }
-    return runner.runScript(std::cin, std::cerr);
+    ribcraft::BatchRunner runner(std::cout);
+    runner.setPictureSupport(makeGui);
+    runner.setJobs(args.jobs);
+    if (args.scripts.empty()) return runner.runScript(std::cin, std::cerr);
+    std::ifstream script(args.scripts[0]);
+    if (!script) {
+        std::cerr << "cannot open " << args.scripts[0] << '\n';
+        return 1;
+    }
+    return runner.runScript(script, std::cerr);
 }

@@ -4,7 +4,7 @@
 
 namespace ribcraft {
 
-ThinAirfoilCoefficients thinAirfoilCoefficients(float A0, float A1, float A2, double alphaDegrees, double pi) {
+ThinAirfoilCoefficients CoefficientsFromFourier(float A0, float A1, float A2, double alphaDegrees, double pi) {
     ThinAirfoilCoefficients c;
     c.CmC4 = pi * (static_cast<double>(A2) - A1) / 4.0;
     c.LiftCoeff = static_cast<float>(pi * (2.0 * A0 + A1));

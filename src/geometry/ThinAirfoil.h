@@ -14,6 +14,6 @@ struct ThinAirfoilCoefficients {
 };
 
 // alphaDegrees is the section's angle of attack; pi as the caller holds it.
-ThinAirfoilCoefficients thinAirfoilCoefficients(float A0, float A1, float A2, double alphaDegrees, double pi);
+ThinAirfoilCoefficients CoefficientsFromFourier(float A0, float A1, float A2, double alphaDegrees, double pi);
 
 } // namespace ribcraft

@@ -44,11 +44,12 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent) {
     setWindowTitle(QStringLiteral("Ribcraft (Full) Version 1.0"));
     // The shared state starts with every default (the load handler's steps).
     m_state.resetToStartup();
-    m = BuildMainMenus(menuBar(), this);
+    m_menus = BuildMainMenus(menuBar(), this);
     // The zoom items are hidden on the menu; keys still reach them.
-    const std::pair<QAction*, QKeySequence> zoomKeys[] = {{m.mnuZoomIn, QKeySequence::ZoomIn},
-                                                          {m.mnuZoomOut, QKeySequence::ZoomOut},
-                                                          {m.mnuZoomReset, QKeySequence(QStringLiteral("Ctrl+0"))}};
+    const std::pair<QAction*, QKeySequence> zoomKeys[] = {
+        {m_menus.mnuZoomIn, QKeySequence::ZoomIn},
+        {m_menus.mnuZoomOut, QKeySequence::ZoomOut},
+        {m_menus.mnuZoomReset, QKeySequence(QStringLiteral("Ctrl+0"))}};
     for (const auto& [target, keys] : zoomKeys) {
         auto* key = new QAction(this);
         key->setShortcut(keys);
@@ -63,9 +64,9 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent) {
     m_Timer1.setSingleShot(true);
     connect(&m_Timer1, &QTimer::timeout, this, &Form1::ShowTip);
     m_Picture4->SetUpButtons();
-    m.mnuBlack->setChecked(false);
-    m.mnuWhite->setChecked(true);
-    m.mnuShowPoints->setText(q(m_state.Texts.ShowPointsCaption));
+    m_menus.mnuBlack->setChecked(false);
+    m_menus.mnuWhite->setChecked(true);
+    m_menus.mnuShowPoints->setText(q(m_state.Texts.ShowPointsCaption));
     m_picture1->setCursor(ZoomCursor(true));
     recolourLegend();
     m_panDisplay->showTexts(m_state.Texts);
@@ -146,7 +147,7 @@ void Form1::buildWindow() {
     connect(m_picture1, &Picture1::rubberBandFinished, this, [this](double x1, double y1, double x2, double y2) {
         if (ApplyRubberBand(m_state, x1, y1, x2, y2)) Command1_Click();
     });
-    connect(m_picture1, &Picture1::rightButtonPressed, this, [this](const QPoint& at) { m.mnuView->popup(at); });
+    connect(m_picture1, &Picture1::rightButtonPressed, this, [this](const QPoint& at) { m_menus.mnuView->popup(at); });
     connect(m_panDisplay->Text1, &QLineEdit::textEdited, this,
             [this](const QString& t) { SectionNameTyped(m_state, t.toStdString()); });
     NumberBox(m_panDisplay->Text2, true, true);
@@ -155,7 +156,7 @@ void Form1::buildWindow() {
 }
 
 void Form1::EnableMenus() {
-    for (QAction* a : {m.mnuSave, m.mnuDxf, m.mnuPrint, m.mnuPrinterSetup})
+    for (QAction* a : {m_menus.mnuSave, m_menus.mnuDxf, m_menus.mnuPrint, m_menus.mnuPrinterSetup})
         if (!a->isEnabled()) a->setEnabled(true);
 }
 
@@ -187,9 +188,9 @@ void Form1::showResults() {
         l->setVisible(m_state.Texts.LegendVisible);
     for (QLabel* l : m_Label7)
         if (l) l->setVisible(m_state.Texts.LegendVisible);
-    m.mnuBlAirfoilView->setEnabled(m_state.Bl.Solved);
-    m.Digit4->setChecked(m_state.AirfoilType == 4);
-    m.Digit5->setChecked(m_state.AirfoilType == 5);
+    m_menus.mnuBlAirfoilView->setEnabled(m_state.Bl.Solved);
+    m_menus.Digit4->setChecked(m_state.AirfoilType == 4);
+    m_menus.Digit5->setChecked(m_state.AirfoilType == 5);
 }
 
 void Form1::recolourLegend() {

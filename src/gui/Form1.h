@@ -46,7 +46,7 @@ public:
     ~Form1() override;
 
     SharedState& state() { return m_state; }
-    const MainMenus& menus() const { return m; }
+    const MainMenus& menus() const { return m_menus; }
     Picture1* drawingArea() const { return m_picture1; }
     ResultPanel* resultPanel() const { return m_panDisplay; }
     QLabel* titlePanel() const { return m_SSPanel1; }
@@ -140,7 +140,7 @@ private:
     QString fileDialog(bool save, const QString& title, int filterIndex);
 
     SharedState m_state;
-    MainMenus m;
+    MainMenus m_menus;
     Picture1* m_picture1 = nullptr;
     ResultPanel* m_panDisplay = nullptr;
     ToolBarPanel* m_SSPanel2 = nullptr;

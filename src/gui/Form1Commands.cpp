@@ -98,16 +98,16 @@ void Form1::AeroSettingsCommand() {
 }
 
 void Form1::AirfoilView(int xchoice) {
-    m.mnuAirfoilBoundaryLayer->setChecked(false);
+    m_menus.mnuAirfoilBoundaryLayer->setChecked(false);
     m_state.XChoice = xchoice;
-    for (QAction* a : m.checkedViews())
+    for (QAction* a : m_menus.checkedViews())
         a->setChecked(false);
     m_state.VFlag = 1;
     Command1_Click();
 }
 
 void Form1::CheckedView(QAction* item, int vflag) {
-    for (QAction* a : m.checkedViews())
+    for (QAction* a : m_menus.checkedViews())
         a->setChecked(a == item);
     m_state.VFlag = vflag;
     if (vflag >= 4 && vflag <= 6) {
@@ -135,13 +135,13 @@ void Form1::BoundaryLayerView(int displayOpt) {
 
 void Form1::ShowPointsCommand() {
     ToggleShowPoints(m_state);
-    m.mnuShowPoints->setText(QString::fromStdString(m_state.Texts.ShowPointsCaption));
+    m_menus.mnuShowPoints->setText(QString::fromStdString(m_state.Texts.ShowPointsCaption));
     Command1_Click();
 }
 
 void Form1::BackgroundCommand(bool white) {
-    m.mnuWhite->setChecked(white);
-    m.mnuBlack->setChecked(!white);
+    m_menus.mnuWhite->setChecked(white);
+    m_menus.mnuBlack->setChecked(!white);
     SelectBackground(m_state, white);
     m_picture1->setCursor(ZoomCursor(white));
     recolourLegend();
@@ -157,7 +157,7 @@ void Form1::ColorCommand(int index) {
 void Form1::LegendClicked(int index, bool rightButton) {
     if (rightButton) {
         m_state.ColorTarget = index;
-        m.mnuColor->popup(QCursor::pos());
+        m_menus.mnuColor->popup(QCursor::pos());
         return;
     }
     CycleLegendColor(m_state, index);
@@ -208,67 +208,67 @@ void Form1::HideTip() {
 }
 
 void Form1::connectMenus() {
-    connect(m.exit1, &QAction::triggered, qApp, &QApplication::quit);
-    connect(m.mnuSave, &QAction::triggered, this, &Form1::SaveCommand);
-    connect(m.mnuDxf, &QAction::triggered, this, &Form1::DxfCommand);
-    connect(m.mnuExportRibs, &QAction::triggered, this, &Form1::ExportRibsCommand);
-    connect(m.mnuPrint, &QAction::triggered, this, &Form1::PrintTemplatesCommand);
-    connect(m.mnuPrinterSetup, &QAction::triggered, this, &Form1::PrinterSetupCommand);
-    connect(m.mnuGeneral, &QAction::triggered, this, &Form1::GeneralAirfoilsCommand);
-    connect(m.mnuCopy, &QAction::triggered, this, &Form1::CopyCommand);
-    connect(m.mnuZoomIn, &QAction::triggered, this, [this] { ZoomCommand(0); });
-    connect(m.mnuZoomOut, &QAction::triggered, this, [this] { ZoomCommand(1); });
-    connect(m.mnuZoomReset, &QAction::triggered, this, [this] { ZoomCommand(2); });
-    connect(m.mnuCoordinates, &QAction::triggered, this, [this] { AirfoilView(2); });
-    connect(m.mnuVelocityDistribution, &QAction::triggered, this, [this] { AirfoilView(0); });
-    connect(m.mnuPressureDistribution, &QAction::triggered, this, [this] { AirfoilView(1); });
-    connect(m.mnuAirfoilBoundaryLayer, &QAction::triggered, this, [this] { AirfoilView(3); });
-    connect(m.mnuBlAirfoilView, &QAction::triggered, this, [this] { AirfoilView(3); });
+    connect(m_menus.exit1, &QAction::triggered, qApp, &QApplication::quit);
+    connect(m_menus.mnuSave, &QAction::triggered, this, &Form1::SaveCommand);
+    connect(m_menus.mnuDxf, &QAction::triggered, this, &Form1::DxfCommand);
+    connect(m_menus.mnuExportRibs, &QAction::triggered, this, &Form1::ExportRibsCommand);
+    connect(m_menus.mnuPrint, &QAction::triggered, this, &Form1::PrintTemplatesCommand);
+    connect(m_menus.mnuPrinterSetup, &QAction::triggered, this, &Form1::PrinterSetupCommand);
+    connect(m_menus.mnuGeneral, &QAction::triggered, this, &Form1::GeneralAirfoilsCommand);
+    connect(m_menus.mnuCopy, &QAction::triggered, this, &Form1::CopyCommand);
+    connect(m_menus.mnuZoomIn, &QAction::triggered, this, [this] { ZoomCommand(0); });
+    connect(m_menus.mnuZoomOut, &QAction::triggered, this, [this] { ZoomCommand(1); });
+    connect(m_menus.mnuZoomReset, &QAction::triggered, this, [this] { ZoomCommand(2); });
+    connect(m_menus.mnuCoordinates, &QAction::triggered, this, [this] { AirfoilView(2); });
+    connect(m_menus.mnuVelocityDistribution, &QAction::triggered, this, [this] { AirfoilView(0); });
+    connect(m_menus.mnuPressureDistribution, &QAction::triggered, this, [this] { AirfoilView(1); });
+    connect(m_menus.mnuAirfoilBoundaryLayer, &QAction::triggered, this, [this] { AirfoilView(3); });
+    connect(m_menus.mnuBlAirfoilView, &QAction::triggered, this, [this] { AirfoilView(3); });
     const std::array<int, 6> codes = {2, 3, 7, 4, 5, 6};
-    const auto views = m.checkedViews();
+    const auto views = m_menus.checkedViews();
     for (int i = 0; i < 6; ++i)
         connect(views[i], &QAction::triggered, this, [this, a = views[i], v = codes[i]] { CheckedView(a, v); });
-    connect(m.mnuPolar, &QAction::triggered, this, [this] { PolarCommand(1, false); });
-    connect(m.mnuClCm, &QAction::triggered, this, [this] { PolarCommand(2, false); });
-    connect(m.mnuTransition, &QAction::triggered, this, [this] { PolarCommand(3, false); });
-    connect(m.mnuResetPolar, &QAction::triggered, this, [this] { PolarCommand(0, true); });
-    connect(m.Digit4, &QAction::triggered, this, &Form1::Naca4Command);
-    connect(m.Digit5, &QAction::triggered, this, &Form1::Naca5Command);
-    connect(m.mnuAngle, &QAction::triggered, this, [this] { AngleCommand(false); });
-    connect(m.mnuFlap, &QAction::triggered, this, [this] { FlapCommand(false); });
-    const std::array<std::pair<QAction*, int>, 6> bl = {{{m.mnuBlUpperProfiles, 1},
-                                                         {m.mnuBlUpperFriction, 5},
-                                                         {m.mnuBlUpperThickness, 3},
-                                                         {m.mnuBlLowerProfiles, 2},
-                                                         {m.mnuBlLowerFriction, 6},
-                                                         {m.mnuBlLowerThickness, 4}}};
+    connect(m_menus.mnuPolar, &QAction::triggered, this, [this] { PolarCommand(1, false); });
+    connect(m_menus.mnuClCm, &QAction::triggered, this, [this] { PolarCommand(2, false); });
+    connect(m_menus.mnuTransition, &QAction::triggered, this, [this] { PolarCommand(3, false); });
+    connect(m_menus.mnuResetPolar, &QAction::triggered, this, [this] { PolarCommand(0, true); });
+    connect(m_menus.Digit4, &QAction::triggered, this, &Form1::Naca4Command);
+    connect(m_menus.Digit5, &QAction::triggered, this, &Form1::Naca5Command);
+    connect(m_menus.mnuAngle, &QAction::triggered, this, [this] { AngleCommand(false); });
+    connect(m_menus.mnuFlap, &QAction::triggered, this, [this] { FlapCommand(false); });
+    const std::array<std::pair<QAction*, int>, 6> bl = {{{m_menus.mnuBlUpperProfiles, 1},
+                                                         {m_menus.mnuBlUpperFriction, 5},
+                                                         {m_menus.mnuBlUpperThickness, 3},
+                                                         {m_menus.mnuBlLowerProfiles, 2},
+                                                         {m_menus.mnuBlLowerFriction, 6},
+                                                         {m_menus.mnuBlLowerThickness, 4}}};
     for (const auto& [a, opt] : bl)
         connect(a, &QAction::triggered, this, [this, o = opt] { BoundaryLayerView(o); });
-    connect(m.mnuBlUpdate, &QAction::triggered, this, [this] {
+    connect(m_menus.mnuBlUpdate, &QAction::triggered, this, [this] {
         m_state.BlUpdateRequest = 1;
         Command1_Click();
     });
-    connect(m.mnuReport, &QAction::triggered, this, [this] {
+    connect(m_menus.mnuReport, &QAction::triggered, this, [this] {
         m_state.VFlag = 8;
         Command1_Click();
     });
-    connect(m.mnuFourier, &QAction::triggered, this, [this] {
+    connect(m_menus.mnuFourier, &QAction::triggered, this, [this] {
         m_state.VFlag = 9;
         Command1_Click();
     });
-    connect(m.mnuOptions, &QAction::triggered, this, &Form1::OptionsCommand);
-    connect(m.mnuMeshControls, &QAction::triggered, this, &Form1::MeshControlsCommand);
-    connect(m.mnuAeroSettings, &QAction::triggered, this, &Form1::AeroSettingsCommand);
-    connect(m.mnuShowPoints, &QAction::triggered, this, &Form1::ShowPointsCommand);
-    connect(m.mnuBlack, &QAction::triggered, this, [this] { BackgroundCommand(false); });
-    connect(m.mnuWhite, &QAction::triggered, this, [this] { BackgroundCommand(true); });
-    connect(m.mnuAbout, &QAction::triggered, this, [this] {
+    connect(m_menus.mnuOptions, &QAction::triggered, this, &Form1::OptionsCommand);
+    connect(m_menus.mnuMeshControls, &QAction::triggered, this, &Form1::MeshControlsCommand);
+    connect(m_menus.mnuAeroSettings, &QAction::triggered, this, &Form1::AeroSettingsCommand);
+    connect(m_menus.mnuShowPoints, &QAction::triggered, this, &Form1::ShowPointsCommand);
+    connect(m_menus.mnuBlack, &QAction::triggered, this, [this] { BackgroundCommand(false); });
+    connect(m_menus.mnuWhite, &QAction::triggered, this, [this] { BackgroundCommand(true); });
+    connect(m_menus.mnuAbout, &QAction::triggered, this, [this] {
         Form2 about(m_state, this);
         about.exec();
     });
-    connect(m.mnuContents, &QAction::triggered, this, [this] { showHelpCall(HelpContents, 10); });
+    connect(m_menus.mnuContents, &QAction::triggered, this, [this] { showHelpCall(HelpContents, 10); });
     for (int i = 0; i < 8; ++i)
-        connect(m.mnuColorItems[i], &QAction::triggered, this, [this, i] { ColorCommand(i); });
+        connect(m_menus.mnuColorItems[i], &QAction::triggered, this, [this, i] { ColorCommand(i); });
     connect(m_panDisplay, &ResultPanel::angleEntered, this, [this] {
         // An angle the solution cannot take is refused here: the display and
         // the results stay those of the last accepted angle.
@@ -338,7 +338,7 @@ void Form1::connectToolBars() {
             AngleCommand(true);
             break;
         case 3:
-            m.mnuAirfoils->popup(QCursor::pos());
+            m_menus.mnuAirfoils->popup(QCursor::pos());
             break;
         case 4:
             FlapCommand(true);

@@ -62,9 +62,9 @@ void Form1::buildDesktopCommands() {
     m_mnuRecent = new QMenu(QStringLiteral("Recent &Files"), this);
     m_mnuRecent->setObjectName(QStringLiteral("mnuRecent"));
     // Both go above "E&xit", after the existing commands.
-    m.mnuFile->insertAction(m.exit1, m_mnuExportView);
-    m.mnuFile->insertMenu(m.exit1, m_mnuRecent);
-    m.mnuFile->insertSeparator(m.exit1);
+    m_menus.mnuFile->insertAction(m_menus.exit1, m_mnuExportView);
+    m_menus.mnuFile->insertMenu(m_menus.exit1, m_mnuRecent);
+    m_menus.mnuFile->insertSeparator(m_menus.exit1);
     connect(m_mnuExportView, &QAction::triggered, this, &Form1::ExportViewCommand);
     fillRecentMenu();
 }

@@ -19,7 +19,7 @@
 namespace {
 
 using ribcraft::LinAero;
-using ribcraft::thinAirfoilCoefficients;
+using ribcraft::CoefficientsFromFourier;
 
 constexpr double pi = std::numbers::pi;
 
@@ -197,7 +197,7 @@ TEST(LinAero, NacaSectionsMatchTheExactMeanLineIntegrals) {
             const Loop loop = generatedLoop(c.number, h);
             for (double alpha : {0.0, 4.0, -3.0}) {
                 const LinAero la = evaluate(loop, alpha);
-                const auto r = thinAirfoilCoefficients(la.A0, la.A1, la.A2, alpha, pi);
+                const auto r = CoefficientsFromFourier(la.A0, la.A1, la.A2, alpha, pi);
                 // Zero-lift angle within 0.01 deg, Cm(c/4) within 0.5 % of the exact values.
                 EXPECT_NEAR(r.AlphaCl0, c.exact.zeroLiftDeg, 0.01) << c.number << " at " << alpha << " h " << h;
                 EXPECT_NEAR(r.CmC4, c.exact.cmC4, 0.005 * std::abs(c.exact.cmC4)) << c.number << " at " << alpha;
@@ -225,8 +225,8 @@ TEST(LinAero, FlapLiftFollowsTheClassicalFormulaAndConverges) {
                 for (int h : {30, 60, 170}) {
                     const LinAero plain = evaluate(generatedLoop(number, h), 2.0);
                     const LinAero flapped = evaluate(generatedLoop(number, h, hinge, degrees), 2.0);
-                    const auto p = thinAirfoilCoefficients(plain.A0, plain.A1, plain.A2, 2.0, pi);
-                    const auto f = thinAirfoilCoefficients(flapped.A0, flapped.A1, flapped.A2, 2.0, pi);
+                    const auto p = CoefficientsFromFourier(plain.A0, plain.A1, plain.A2, 2.0, pi);
+                    const auto f = CoefficientsFromFourier(flapped.A0, flapped.A1, flapped.A2, 2.0, pi);
                     cl.push_back(f.LiftCoeff);
                     EXPECT_NEAR(f.LiftCoeff - p.LiftCoeff, dCl, 0.02 * std::abs(dCl))
                         << number << " flap " << length << " % " << degrees << " h " << h;
@@ -245,7 +245,7 @@ TEST(LinAero, SymmetricSectionGivesZerosAndNoCentreOfPressure) {
     const LinAero la = evaluate(loop, 0.0);
     for (float a : {la.A0, la.A1, la.A2, la.A3, la.A4, la.A5, la.A6, la.A7, la.A8})
         EXPECT_EQ(a, 0.0f);
-    const auto r = thinAirfoilCoefficients(la.A0, la.A1, la.A2, 0.0, pi);
+    const auto r = CoefficientsFromFourier(la.A0, la.A1, la.A2, 0.0, pi);
     EXPECT_EQ(r.LiftCoeff, 0.0f);
     EXPECT_EQ(r.CmLeadingEdge, 0.0f);
     EXPECT_EQ(r.CmC4, 0.0);
@@ -254,7 +254,7 @@ TEST(LinAero, SymmetricSectionGivesZerosAndNoCentreOfPressure) {
 
     // At an angle, A0 is the angle itself: Cl = 2 pi alpha, centre of pressure at the quarter chord.
     const LinAero at5 = evaluate(loop, 5.0);
-    const auto r5 = thinAirfoilCoefficients(at5.A0, at5.A1, at5.A2, 5.0, pi);
+    const auto r5 = CoefficientsFromFourier(at5.A0, at5.A1, at5.A2, 5.0, pi);
     EXPECT_FLOAT_EQ(at5.A0, static_cast<float>(5 * pi / 180));
     EXPECT_NEAR(r5.LiftCoeff, 2 * pi * 5 * pi / 180, 1e-6);
     ASSERT_TRUE(r5.HasXcp);

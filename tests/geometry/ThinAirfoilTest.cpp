@@ -8,7 +8,7 @@
 
 namespace {
 
-using ribcraft::thinAirfoilCoefficients;
+using ribcraft::CoefficientsFromFourier;
 
 const double pi = 4 * std::atan(1.0);
 
@@ -16,7 +16,7 @@ TEST(ThinAirfoilCoefficients, WorkedExample) {
     // A0 = 0.1, A1 = 0.05, A2 = 0.01: Cl = pi / 4, Cm(c/4) = -0.01 pi,
     // Cm(LE) = -(pi / 2) 0.145, xcp = (0.25 + 0.04) * 100. The angle plays no part.
     for (double alpha : {0.0, 7.5}) {
-        const auto c = thinAirfoilCoefficients(0.1f, 0.05f, 0.01f, alpha, pi);
+        const auto c = CoefficientsFromFourier(0.1f, 0.05f, 0.01f, alpha, pi);
         EXPECT_NEAR(c.LiftCoeff, 0.785398, 1e-6);
         EXPECT_NEAR(c.CmC4, -0.0314159, 1e-7);
         EXPECT_NEAR(c.CmLeadingEdge, -0.2277654, 1e-6);
@@ -29,7 +29,7 @@ TEST(ThinAirfoilCoefficients, WorkedExample) {
 TEST(ThinAirfoilCoefficients, ZeroLiftAngleFromTheLift) {
     // Cl = 0.5483 at 5 deg: 5 - 0.5483 / (2 pi) * 180 / pi = 0.0005, shown as 0.00.
     // Choose A0 so that pi * 2 * A0 = 0.5483.
-    const auto c = thinAirfoilCoefficients(static_cast<float>(0.5483 / (2 * pi)), 0.0f, 0.0f, 5.0, pi);
+    const auto c = CoefficientsFromFourier(static_cast<float>(0.5483 / (2 * pi)), 0.0f, 0.0f, 5.0, pi);
     EXPECT_NEAR(c.LiftCoeff, 0.5483, 1e-6);
     EXPECT_NEAR(c.AlphaCl0, 0.0, 0.005);
     EXPECT_NEAR(c.AlphaCl0, 5.0 - 0.5483 / (2 * pi) * 180 / pi, 1e-5);
@@ -43,12 +43,12 @@ TEST(ThinAirfoilCoefficients, CentreOfPressureOnlyWithLift) {
     };
     for (const Case& k :
          {Case{0.0, false}, Case{0.009, false}, Case{-0.009, false}, Case{0.011, true}, Case{-0.02, true}}) {
-        const auto c = thinAirfoilCoefficients(static_cast<float>(k.cl / (2 * pi)), 0.0f, 0.0f, 0.0, pi);
+        const auto c = CoefficientsFromFourier(static_cast<float>(k.cl / (2 * pi)), 0.0f, 0.0f, 0.0, pi);
         EXPECT_EQ(c.HasXcp, k.defined) << k.cl;
         EXPECT_TRUE(std::isfinite(c.Xcp)) << k.cl;
     }
     // A camber-free plate at negative lift still has its centre at the quarter chord.
-    const auto c = thinAirfoilCoefficients(-0.05f, 0.0f, 0.0f, -3.0, pi);
+    const auto c = CoefficientsFromFourier(-0.05f, 0.0f, 0.0f, -3.0, pi);
     ASSERT_TRUE(c.HasXcp);
     EXPECT_NEAR(c.Xcp, 25.0, 1e-9);
 }

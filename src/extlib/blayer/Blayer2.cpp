@@ -28,11 +28,11 @@ void Blayer2(double& ArcLength, double& EdgeVelocity, double& Re, double& Profil
     in.roughness = Roughness;
     in.transitionCode = TransitionCode;
     in.gridHeight = GridHeight;
-    if (!bl::checkInput(in).empty()) {
+    if (!bl::CheckInput(in).empty()) {
         SolvedCount = 0;
         return;
     }
-    const bl::MarchResult r = bl::march(in);
+    const bl::MarchResult r = bl::MarchLayer(in);
     double* y = &ProfileY;
     double* u = &ProfileU;
     double* shear = &WallShear;

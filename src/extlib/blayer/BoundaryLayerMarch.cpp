@@ -124,20 +124,20 @@ struct Transition {
 double intermittency(const MarchInput& in, const Transition& tr, int n) {
     if (!tr.started) return 0.0;
     if (tr.sudden) return 1.0;
-    return transitionIntermittency(in.re, tr.ue, tr.rex, in.s[n] - tr.s, tr.integral);
+    return TransitionIntermittency(in.re, tr.ue, tr.rex, in.s[n] - tr.s, tr.integral);
 }
 
 bool solveAt(const Grid& g, const StationTerms& terms, const MarchInput& in, int n, double gamma, Profile& cur) {
     if (gamma > 0.0) {
         const CebeciSmithViscosity model(std::sqrt(in.re * in.ue[n] * in.s[n]), gamma);
-        return solveStation(g, terms, model, cur) && cur.v[0] > 0.0;
+        return SolveStation(g, terms, model, cur) && cur.v[0] > 0.0;
     }
-    return solveStation(g, terms, LaminarViscosity(), cur) && cur.v[0] > 0.0;
+    return SolveStation(g, terms, LaminarViscosity(), cur) && cur.v[0] > 0.0;
 }
 
 } // namespace
 
-std::string checkInput(const MarchInput& in) {
+std::string CheckInput(const MarchInput& in) {
     const int n = static_cast<int>(in.s.size());
     if (n < 1 || n > cap::BlStations) return "station count out of range";
     if (static_cast<int>(in.ue.size()) != n) return "edge velocities do not match the stations";
@@ -152,20 +152,20 @@ std::string checkInput(const MarchInput& in) {
     return {};
 }
 
-double firstGridStep(const MarchInput& in) {
+double FirstGridStep(const MarchInput& in) {
     const double gentle = in.gridHeight / (5.0 * in.intervals);
     if (in.transitionCode == 0) return gentle;
     // About two wall units of a turbulent layer at the chord Reynolds number.
     return std::min(gentle, 40.0 / std::sqrt(in.re));
 }
 
-MarchResult march(const MarchInput& input) {
+MarchResult MarchLayer(const MarchInput& input) {
     const MarchInput in = fromStagnationPoint(input);
     MarchResult result;
-    const Grid g = makeGrid(in.intervals, in.gridHeight, firstGridStep(in));
+    const Grid g = MakeGrid(in.intervals, in.gridHeight, FirstGridStep(in));
     const int count = static_cast<int>(in.s.size());
     const Start start = startOf(in);
-    Profile prev = initialProfile(g);
+    Profile prev = InitialProfile(g);
     StationTerms terms;
     terms.p1 = 0.5 * (start.m + 1.0);
     terms.p2 = start.m;

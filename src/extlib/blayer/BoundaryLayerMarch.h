@@ -57,12 +57,12 @@ struct MarchResult {
 };
 
 // Empty when the input can be marched; otherwise why not.
-std::string checkInput(const MarchInput& in);
+std::string CheckInput(const MarchInput& in);
 
 // First step of the grid across the layer for the given settings.
-double firstGridStep(const MarchInput& in);
+double FirstGridStep(const MarchInput& in);
 
-// Marches the layer; call only with input that checkInput accepts.
-MarchResult march(const MarchInput& in);
+// Marches the layer; call only with input that CheckInput accepts.
+MarchResult MarchLayer(const MarchInput& in);
 
 } // namespace ribcraft::blayer

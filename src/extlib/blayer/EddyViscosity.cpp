@@ -60,7 +60,7 @@ void CebeciSmithViscosity::update(const Grid& grid, Profile& cur) const {
     }
 }
 
-double transitionIntermittency(double re, double ueTr, double rexTr, double distance, double integralDxOverUe) {
+double TransitionIntermittency(double re, double ueTr, double rexTr, double distance, double integralDxOverUe) {
     if (distance <= 0.0) return 0.0;
     const double c2 = std::max(213.0 * (std::log10(std::max(rexTr, 1.0)) - 4.7323), 60.0);
     const double g = 3.0 / c2 * ueTr * ueTr * ueTr * re * re * std::pow(std::max(rexTr, 1.0), -1.34);

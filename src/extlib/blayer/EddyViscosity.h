@@ -34,6 +34,6 @@ private:
 //   gamma = 1 - exp(-G (x - x_tr) * integral(x_tr..x) dx / Ue),
 //   G = (3 / C^2) Ue_tr^3 Re^2 Re_xtr^-1.34,  C^2 = 213 (log10 Re_xtr - 4.7323),
 // C^2 kept at least 60 so that very early transition still gives a finite length.
-double transitionIntermittency(double re, double ueTr, double rexTr, double distance, double integralDxOverUe);
+double TransitionIntermittency(double re, double ueTr, double rexTr, double distance, double integralDxOverUe);
 
 } // namespace ribcraft::blayer

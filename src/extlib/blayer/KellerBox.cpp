@@ -142,7 +142,7 @@ bool finite(const Profile& p) {
 
 } // namespace
 
-Grid makeGrid(int intervals, double height, double firstStep) {
+Grid MakeGrid(int intervals, double height, double firstStep) {
     Grid g;
     g.eta.assign(intervals + 1, 0.0);
     g.h.assign(intervals + 1, 0.0);
@@ -171,7 +171,7 @@ void Profile::resize(int points) {
     dbdv.assign(points, 0.0);
 }
 
-Profile initialProfile(const Grid& grid) {
+Profile InitialProfile(const Grid& grid) {
     Profile p;
     const int n = grid.intervals() + 1;
     p.resize(n);
@@ -186,7 +186,7 @@ Profile initialProfile(const Grid& grid) {
     return p;
 }
 
-bool solveStation(const Grid& grid, const StationTerms& terms, const ViscosityModel& model, Profile& cur,
+bool SolveStation(const Grid& grid, const StationTerms& terms, const ViscosityModel& model, Profile& cur,
                   const NewtonSettings& settings) {
     const int n = grid.intervals() + 1;
     thread_local BlockSystem s; // scratch only: nothing is carried from one call to the next

@@ -29,7 +29,7 @@ struct Grid {
 
 // J intervals up to the given height with the first step firstStep (the
 // steps stay uniform when a uniform grid is already at least as fine).
-Grid makeGrid(int intervals, double height, double firstStep);
+Grid MakeGrid(int intervals, double height, double firstStep);
 
 // Solution at one station: f, u = f', v = f'' and b at the grid points;
 // dbdv is the part of db/dv that the viscosity model knows locally (it makes
@@ -40,7 +40,7 @@ struct Profile {
 };
 
 // Starting guess of a similar solution: u rising like tanh to 1.
-Profile initialProfile(const Grid& grid);
+Profile InitialProfile(const Grid& grid);
 
 // The coefficients of one station's difference equations.
 struct StationTerms {
@@ -65,7 +65,7 @@ struct NewtonSettings {
 
 // Solves one station in place (cur holds the starting guess). False when
 // Newton's method does not converge or produces values that are not numbers.
-bool solveStation(const Grid& grid, const StationTerms& terms, const ViscosityModel& model, Profile& cur,
+bool SolveStation(const Grid& grid, const StationTerms& terms, const ViscosityModel& model, Profile& cur,
                   const NewtonSettings& settings = {});
 
 } // namespace ribcraft::blayer

@@ -103,7 +103,7 @@ bool panelIntegrals(std::span<const double> x, std::span<const double> y, Integr
     return true;
 }
 
-std::string checkInput(double alpha, std::span<const double> xc, std::span<const double> yc, int order) {
+std::string CheckInput(double alpha, std::span<const double> xc, std::span<const double> yc, int order) {
     if (xc.size() != yc.size()) return "camber line: x and y station counts differ";
     if (xc.size() < 2) return "camber line: fewer than 2 stations";
     if (order < 1) return "camber line: resolution below 1";
@@ -117,9 +117,9 @@ std::string checkInput(double alpha, std::span<const double> xc, std::span<const
 
 } // namespace
 
-FourierResult camberFourier(double alpha, std::span<const double> xc, std::span<const double> yc, int order) {
+FourierResult CamberFourier(double alpha, std::span<const double> xc, std::span<const double> yc, int order) {
     FourierResult result;
-    result.message = checkInput(alpha, xc, yc, order);
+    result.message = CheckInput(alpha, xc, yc, order);
     if (!result.message.empty()) return result;
 
     // Quadrature points asked for beyond the straight panels: refine with the

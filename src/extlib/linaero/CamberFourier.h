@@ -35,6 +35,6 @@ struct FourierResult {
 
 // alpha in radians; xc, yc the stations (same length, at least 2, x within
 // [0, 1]); order the number of quadrature points (at least 1).
-FourierResult camberFourier(double alpha, std::span<const double> xc, std::span<const double> yc, int order);
+FourierResult CamberFourier(double alpha, std::span<const double> xc, std::span<const double> yc, int order);
 
 } // namespace ribcraft::linaero

@@ -27,7 +27,7 @@ void linaero(float& alpha, float& yc, float& xc, int32_t& n, int32_t& order, flo
     const float* y = &yc;
     const float* x = &xc;
     std::vector<double> xs(x, x + n), ys(y, y + n);
-    const ribcraft::linaero::FourierResult r = ribcraft::linaero::camberFourier(alpha, xs, ys, order);
+    const ribcraft::linaero::FourierResult r = ribcraft::linaero::CamberFourier(alpha, xs, ys, order);
     if (!r.ok) return;
     float values[ribcraft::linaero::CoefficientCount];
     for (int k = 0; k < ribcraft::linaero::CoefficientCount; ++k) {

@@ -210,7 +210,7 @@ TEST(Blayer2Entry, SharpLeadingEdgeStartsWithZeroThickness) {
 }
 
 TEST(KellerGrid, GrowsGeometricallyToTheRequestedHeight) {
-    const auto g = ribcraft::blayer::makeGrid(32, 50.0, 0.01);
+    const auto g = ribcraft::blayer::MakeGrid(32, 50.0, 0.01);
     ASSERT_EQ(g.intervals(), 32);
     EXPECT_DOUBLE_EQ(g.eta.back(), 50.0);
     EXPECT_NEAR(g.h[1], 0.01, 1e-9);
@@ -219,7 +219,7 @@ TEST(KellerGrid, GrowsGeometricallyToTheRequestedHeight) {
     for (int j = 2; j <= 32; ++j)
         EXPECT_NEAR(g.h[j] / g.h[j - 1], ratio, 1e-9);
     // A first step coarser than uniform gives the uniform grid.
-    const auto u = ribcraft::blayer::makeGrid(10, 10.0, 5.0);
+    const auto u = ribcraft::blayer::MakeGrid(10, 10.0, 5.0);
     for (int j = 1; j <= 10; ++j)
         EXPECT_NEAR(u.h[j], 1.0, 1e-12);
 }

@@ -42,7 +42,7 @@ double wallCurvature(const MarchInput& in, const StationOutput& o, int n) {
 
 TEST(LaminarMarch, FlatPlateMatchesBlasius) {
     const MarchInput in = laminarInput([](double) { return 1.0; }, 1.0, 41);
-    const MarchResult r = ribcraft::blayer::march(in);
+    const MarchResult r = ribcraft::blayer::MarchLayer(in);
     ASSERT_EQ(r.stations.size(), in.s.size());
     const auto ref = blayer_test::falknerSkan(0.0);
     // Literature values of the Blasius solution, and the shooting reference agrees with them.
@@ -71,7 +71,7 @@ TEST(LaminarMarch, StagnationAndWedgeFlowsStaySimilar) {
     };
     for (const Case c : {Case{1.0, 1.23259}, Case{1.0 / 3.0, 0.0}, Case{0.1, 0.0}}) {
         const MarchInput in = laminarInput([&](double s) { return std::pow(s, c.m); }, 1.0, 31);
-        const MarchResult r = ribcraft::blayer::march(in);
+        const MarchResult r = ribcraft::blayer::MarchLayer(in);
         ASSERT_EQ(r.stations.size(), in.s.size()) << "m = " << c.m;
         const auto ref = blayer_test::falknerSkan(c.m);
         if (c.curvature > 0) {
@@ -91,7 +91,7 @@ TEST(LaminarMarch, HowarthFlowSeparatesNearTheKnownPoint) {
     // Ue = 1 - s/8: Howarth's series and later exact computations put the
     // separation at s/8 = 0.1199, s = 0.959.
     const MarchInput in = laminarInput([](double s) { return 1.0 - s / 8.0; }, 1.5, 301);
-    const MarchResult r = ribcraft::blayer::march(in);
+    const MarchResult r = ribcraft::blayer::MarchLayer(in);
     ASSERT_LT(r.stations.size(), in.s.size());
     const double last = in.s[r.stations.size() - 1];
     EXPECT_NEAR(last, 0.959, 0.03 * 0.959);

@@ -75,7 +75,7 @@ TEST(TurbulentIntegral, NaturalTransitionOnAFlatPlateKeepsTheMomentumBalance) {
     };
     for (const Case c : {Case{1e6, 4.0}, Case{1e7, 1.0}}) {
         const MarchInput in = surface(c.re, c.length, 200, 0.0);
-        const MarchResult r = ribcraft::blayer::march(in);
+        const MarchResult r = ribcraft::blayer::MarchLayer(in);
         ASSERT_EQ(r.stations.size(), in.s.size()) << "Re " << c.re;
         const int tr = r.transitionStation;
         ASSERT_GT(tr, 0) << "Re " << c.re;
@@ -98,7 +98,7 @@ TEST(TurbulentIntegral, TrippedFlatPlateFollowsTheTurbulentCorrelations) {
     // theta, Cf = 2 / (ln(Re_theta) / 0.384 + 4.127)^2, within 8 %.
     for (const double re : {1e6, 1e7}) {
         const MarchInput in = surface(re, 1.0, 100, 1000.0);
-        const MarchResult r = ribcraft::blayer::march(in);
+        const MarchResult r = ribcraft::blayer::MarchLayer(in);
         ASSERT_EQ(r.stations.size(), 101u);
         ASSERT_EQ(r.transitionStation, 1);
         expectMomentumBalance(in, r, 20, 100, 0.03);
@@ -120,7 +120,7 @@ TEST(TurbulentIntegral, DeceleratingLayerBalancesFrictionAndPressureGradient) {
     // friction term here, so both must be right. Tolerance 3 %.
     const auto ue = [](double s) { return 1.0 - 0.25 * s; };
     const MarchInput in = surface(3e6, 1.0, 200, 1000.0, ue);
-    const MarchResult r = ribcraft::blayer::march(in);
+    const MarchResult r = ribcraft::blayer::MarchLayer(in);
     ASSERT_EQ(r.stations.size(), 201u);
     const double friction = 0.5 * r.stations[150].wallShear / std::pow(ue(in.s[150]), 2);
     EXPECT_GT(momentumRate(in, r, 150), 1.5 * friction); // the pressure gradient term matters

@@ -31,7 +31,7 @@ MarchInput plateInput(
 
 TEST(TurbulentMarch, FlatPlateFollowsTurbulentCorrelations) {
     const MarchInput in = plateInput(1e7, 2);
-    const MarchResult r = ribcraft::blayer::march(in);
+    const MarchResult r = ribcraft::blayer::MarchLayer(in);
     ASSERT_EQ(r.stations.size(), in.s.size());
     // Michel's criterion on the Blasius layer (Re_theta = 0.664 sqrt(Re_x))
     // is met near Re_x = 2.3e6, i.e. s = 0.23 at Re = 1e7.
@@ -54,7 +54,7 @@ TEST(TurbulentMarch, FlatPlateFollowsTurbulentCorrelations) {
 }
 
 TEST(TurbulentMarch, LaminarCodeNeverTransitions) {
-    const MarchResult r = ribcraft::blayer::march(plateInput(1e7, 0));
+    const MarchResult r = ribcraft::blayer::MarchLayer(plateInput(1e7, 0));
     ASSERT_EQ(r.stations.size(), 101u);
     EXPECT_EQ(r.transitionStation, -1);
     const auto& o = r.stations.back();
@@ -64,11 +64,11 @@ TEST(TurbulentMarch, LaminarCodeNeverTransitions) {
 
 TEST(TurbulentMarch, RoughnessMovesTransitionForward) {
     MarchInput in = plateInput(1e7, 2);
-    const int smooth = ribcraft::blayer::march(in).transitionStation;
+    const int smooth = ribcraft::blayer::MarchLayer(in).transitionStation;
     in.roughness = 1.0;
-    const int rough = ribcraft::blayer::march(in).transitionStation;
+    const int rough = ribcraft::blayer::MarchLayer(in).transitionStation;
     in.roughness = 1000.0;
-    const int tripped = ribcraft::blayer::march(in).transitionStation;
+    const int tripped = ribcraft::blayer::MarchLayer(in).transitionStation;
     ASSERT_GT(smooth, 0);
     EXPECT_GT(rough, 0);
     EXPECT_LT(rough, smooth);
@@ -78,11 +78,11 @@ TEST(TurbulentMarch, RoughnessMovesTransitionForward) {
 TEST(TurbulentMarch, TransitionAtLaminarSeparationCarriesTheLayerOn) {
     // Howarth's flow separates at s = 0.96 while laminar.
     const auto howarth = [](double s) { return 1.0 - s / 8.0; };
-    const MarchResult laminar = ribcraft::blayer::march(plateInput(1e6, 0, howarth));
+    const MarchResult laminar = ribcraft::blayer::MarchLayer(plateInput(1e6, 0, howarth));
     EXPECT_NE(laminar.stop, StopReason::End);
     ASSERT_LT(laminar.stations.size(), 101u);
     for (int code : {1, 2}) {
-        const MarchResult r = ribcraft::blayer::march(plateInput(1e6, code, howarth));
+        const MarchResult r = ribcraft::blayer::MarchLayer(plateInput(1e6, code, howarth));
         EXPECT_EQ(r.stations.size(), 101u) << "code " << code;
         ASSERT_GT(r.transitionStation, 0);
         EXPECT_LE(r.transitionStation, static_cast<int>(laminar.stations.size()));
@@ -93,8 +93,8 @@ TEST(TurbulentMarch, TransitionAtLaminarSeparationCarriesTheLayerOn) {
 
 TEST(TurbulentMarch, StrongDecelerationStopsTheTurbulentLayer) {
     // Ue falling to a third over the chord separates even a turbulent layer.
-    const MarchResult r =
-        ribcraft::blayer::march(plateInput(1e7, 2, [](double s) { return s < 0.3 ? 1.0 : 1.0 - 0.95 * (s - 0.3); }));
+    const MarchResult r = ribcraft::blayer::MarchLayer(
+        plateInput(1e7, 2, [](double s) { return s < 0.3 ? 1.0 : 1.0 - 0.95 * (s - 0.3); }));
     ASSERT_LT(r.stations.size(), 101u);
     ASSERT_GT(r.stations.size(), 30u);
     EXPECT_TRUE(r.stations.back().turbulent);

@@ -13,7 +13,7 @@
 
 namespace {
 
-using ribcraft::linaero::camberFourier;
+using ribcraft::linaero::CamberFourier;
 using ribcraft::linaero::FourierResult;
 
 constexpr double pi = std::numbers::pi;
@@ -46,7 +46,7 @@ std::array<double, 9> kinkedLineExact(double alpha, double xh, double s1, double
 TEST(CamberFourier, FlatPlateGivesTheAngleAlone) {
     const std::vector<double> x = cosineStations(20), y(x.size(), 0.0);
     const double alpha = 5.0 * pi / 180.0;
-    const FourierResult r = camberFourier(alpha, x, y, 200);
+    const FourierResult r = CamberFourier(alpha, x, y, 200);
     ASSERT_TRUE(r.ok) << r.message;
     EXPECT_DOUBLE_EQ(r.A[0], alpha);
     for (int n = 1; n < 9; ++n)
@@ -61,7 +61,7 @@ TEST(CamberFourier, StraightPanelsAreIntegratedExactly) {
     const double xh = 0.7, s1 = 0.0, s2 = -std::tan(10.0 * pi / 180.0);
     const std::vector<double> x = {0.0, xh, 1.0}, y = {0.0, 0.0, s2 * (1.0 - xh)};
     const auto exact = kinkedLineExact(0.03, xh, s1, s2);
-    const FourierResult r = camberFourier(0.03, x, y, 1);
+    const FourierResult r = CamberFourier(0.03, x, y, 1);
     ASSERT_TRUE(r.ok);
     for (int n = 0; n < 9; ++n)
         EXPECT_NEAR(r.A[n], exact[n], 1e-12) << n;
@@ -71,7 +71,7 @@ TEST(CamberFourier, StraightPanelsAreIntegratedExactly) {
     std::vector<double> ys;
     for (double v : xs)
         ys.push_back(-0.05 * v);
-    const FourierResult line = camberFourier(0.0, xs, ys, 500);
+    const FourierResult line = CamberFourier(0.0, xs, ys, 500);
     ASSERT_TRUE(line.ok);
     EXPECT_NEAR(line.A[0], 0.05, 1e-12);
     for (int n = 1; n < 9; ++n)
@@ -88,7 +88,7 @@ TEST(CamberFourier, DeflectedFlapBetweenStations) {
     for (double v : x)
         y.push_back(v < xh ? 0.0 : s2 * (v - xh));
     const auto exact = kinkedLineExact(0.0, xh, 0.0, s2);
-    const FourierResult r = camberFourier(0.0, x, y, 200);
+    const FourierResult r = CamberFourier(0.0, x, y, 200);
     ASSERT_TRUE(r.ok);
     const double clExact = pi * (2 * exact[0] + exact[1]);
     EXPECT_NEAR(pi * (2 * r.A[0] + r.A[1]), clExact, 5e-4 * clExact);
@@ -103,7 +103,7 @@ FourierResult parabola(int intervals, int order, double h = 0.02) {
     std::vector<double> y;
     for (double v : x)
         y.push_back(4 * h * v * (1 - v));
-    return camberFourier(0.1, x, y, order);
+    return CamberFourier(0.1, x, y, order);
 }
 
 TEST(CamberFourier, ParabolicCamberAndTheRoleOfOrder) {
@@ -136,7 +136,7 @@ TEST(CamberFourier, FoldedAndRepeatedStationsFollowThePath) {
     std::vector<double> y;
     for (double v : x)
         y.push_back(-t * v);
-    const FourierResult r = camberFourier(0.0, x, y, 200);
+    const FourierResult r = CamberFourier(0.0, x, y, 200);
     ASSERT_TRUE(r.ok) << r.message;
     EXPECT_NEAR(r.A[0], t, 1e-12);
     for (int n = 1; n < 9; ++n)
@@ -148,7 +148,7 @@ TEST(CamberFourier, StepAtMidChordIsTheLimitOfASteepRamp) {
     // integral of slope * cos(n theta); at x0 = 0.5, theta0 = pi / 2.
     const double d = 0.01;
     const std::vector<double> x = {0.0, 0.5, 0.5, 1.0}, y = {0.0, 0.0, d, d};
-    const FourierResult r = camberFourier(0.0, x, y, 1);
+    const FourierResult r = CamberFourier(0.0, x, y, 1);
     ASSERT_TRUE(r.ok) << r.message;
     for (int n = 0; n < 9; ++n) {
         const double integral = d * std::cos(n * pi / 2) / 0.5;
@@ -157,7 +157,7 @@ TEST(CamberFourier, StepAtMidChordIsTheLimitOfASteepRamp) {
     }
     // A ramp 1e-9 wide agrees to 1e-6 with the step.
     const std::vector<double> xr = {0.0, 0.5, 0.5 + 1e-9, 1.0};
-    const FourierResult ramp = camberFourier(0.0, xr, y, 1);
+    const FourierResult ramp = CamberFourier(0.0, xr, y, 1);
     for (int n = 0; n < 9; ++n)
         EXPECT_NEAR(ramp.A[n], r.A[n], 1e-6) << n;
 }
@@ -188,7 +188,7 @@ TEST(CamberFourier, RefusesLinesItCannotIntegrate) {
         {"slope beyond double range", 0.0, {0.0, 0.5, 0.5, 1.0}, {0.0, -1e308, 1e308, 0.0}, 200},
     };
     for (const Case& c : cases) {
-        const FourierResult r = camberFourier(c.alpha, c.x, c.y, c.order);
+        const FourierResult r = CamberFourier(c.alpha, c.x, c.y, c.order);
         EXPECT_FALSE(r.ok) << c.what;
         EXPECT_FALSE(r.message.empty()) << c.what;
     }

@@ -1,0 +1,27 @@
+#pragma once
+// Several scripts at once: ribcraft-batch --jobs N SCRIPT... runs each script
+// on its own state, N at a time on a queue of threads. Each script's output
+// and messages are kept and printed whole, script after script in the order
+// given, so the output does not depend on N. Within such a run the polars
+// command of a script uses one thread.
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+namespace ribcraft {
+
+// The command line of ribcraft-batch: [--jobs N] [SCRIPT...].
+struct BatchArguments {
+    int jobs = 0; // 0 = one per processor core
+    std::vector<std::string> scripts;
+    std::string error; // what is wrong with the command line, empty when nothing is
+};
+
+BatchArguments ParseBatchArguments(int argc, char** argv);
+
+// Runs the scripts; returns the highest exit status of any script (a script
+// that cannot be opened counts 1).
+int RunScripts(const std::vector<std::string>& scripts, int jobs, std::ostream& out, std::ostream& err);
+
+} // namespace ribcraft
