@@ -7,20 +7,24 @@
 
 namespace ribcraft {
 
-CommandResult RunDrag(SharedState& s) {
-    // The outline is closed before marching, as the stations run to point N + 1.
-    s.SectionX[s.PointCount + 1] = s.SectionX[1];
-    s.SectionY[s.PointCount + 1] = s.SectionY[1];
+DragInputs DragInputsOf(const SharedState& s, double alpha) {
     DragInputs in;
     const size_t n = size_t(s.PointCount);
     in.SectionX = {&s.SectionX[1], n + 1};
     in.SectionY = {&s.SectionY[1], n + 1};
     in.SurfaceV = {&s.SurfaceV[1], n};
     in.N = s.PointCount;
-    in.Alpha = s.Alpha;
+    in.Alpha = alpha;
     in.re = s.re;
     in.PolarSolution = s.PolarSolution;
-    const DragResult r = ComputeDrag(in);
+    return in;
+}
+
+CommandResult RunDrag(SharedState& s) {
+    // The outline is closed before marching, as the stations run to point N + 1.
+    s.SectionX[s.PointCount + 1] = s.SectionX[1];
+    s.SectionY[s.PointCount + 1] = s.SectionY[1];
+    const DragResult r = ComputeDrag(DragInputsOf(s, s.Alpha));
     if (!r.ok || !std::isfinite(r.Cd)) return CommandResult::failure(BlErrorMessage);
 
     s.StagPoint = r.StagPoint;

@@ -8,6 +8,7 @@
 #include "analysis/AeroCoefficients.h"
 #include "analysis/Drag.h"
 #include "analysis/SurfaceStations.h"
+#include "app/DragDriver.h"
 #include "app/Kernels.h"
 #include "app/PanelDriver.h"
 #include "io/NumberFormat.h"
@@ -59,16 +60,7 @@ bool solveLayers(SharedState& s, double alpha, DragResult& layers) {
     s.SectionX[s.PointCount + 1] = s.SectionX[1];
     s.SectionY[s.PointCount + 1] = s.SectionY[1];
     if (!finiteSolution(s)) return false;
-    DragInputs in;
-    const size_t n = size_t(s.PointCount);
-    in.SectionX = {&s.SectionX[1], n + 1};
-    in.SectionY = {&s.SectionY[1], n + 1};
-    in.SurfaceV = {&s.SurfaceV[1], n};
-    in.N = s.PointCount;
-    in.Alpha = alpha;
-    in.re = s.re;
-    in.PolarSolution = s.PolarSolution;
-    layers = ComputeDrag(in);
+    layers = ComputeDrag(DragInputsOf(s, alpha));
     if (!layers.ok) return false;
     s.StagPoint = layers.StagPoint;
     s.TransitionPoint = layers.TransitionPoint;
