@@ -57,7 +57,7 @@ void Form1::Naca5Command() {
 
 void Form1::AngleCommand(bool fromToolBar) {
     const bool accepted = runDialog<Form6>();
-    AfterAngleDialog(m_state);
+    AfterAngleDialog(m_state, accepted);
     m_panDisplay->showTexts(m_state.Texts);
     if (!accepted) return;
     if (fromToolBar) {
