@@ -10,6 +10,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "base/ViewCodes.h"
 #include "gui/DialogParts.h"
 #include "gui/Splash.h"
 
@@ -150,7 +151,8 @@ QWidget* frmBoundaryLayer::polarTab() {
     const char* viewCaptions[] = {"Upper Surface Velocity Profiles", "Lower Surface Velocity Profiles",
                                   "Upper Surface Boundary Layer Thickness", "Lower Surface Boundary Layer Thickness"};
     for (int i = 0; i < 4; ++i)
-        m_display[i] = option(views, viewColumn, 6 + i, viewCaptions[i], m_model->displayOption == i + 1);
+        m_display[i] =
+            option(views, viewColumn, 6 + i, viewCaptions[i], m_model->displayOption == BlSubView::UpperProfiles + i);
     auto* method = new QGroupBox("Momentum Equations Solution Method for Cl/Cd polar", tab);
     auto* methodColumn = new QVBoxLayout(method);
     m_polar[0] = option(method, methodColumn, 10, "Direct Solution of Momentum Equations", m_model->polarSolution == 2);
@@ -176,7 +178,7 @@ void frmBoundaryLayer::store() {
     m.maxCdText = textOf(m_maxCd);
     m.flowSeparationModel = m_separation[0]->isChecked() ? 1 : 0;
     for (int i = 0; i < 4; ++i)
-        if (m_display[i]->isChecked()) m.displayOption = i + 1;
+        if (m_display[i]->isChecked()) m.displayOption = BlSubView::UpperProfiles + i;
     m.polarSolution = m_polar[1]->isChecked() ? 1 : 2;
 }
 

@@ -9,6 +9,7 @@
 
 #include "app/PolarSweep.h"
 #include "app/SharedState.h"
+#include "base/ViewCodes.h"
 #include "io/NumberFormat.h"
 #include "plot/AnalysisViews.h"
 #include "plot/GraphFrame.h"
@@ -36,12 +37,12 @@ struct PolarCurve {
 std::vector<PolarCurve> curvesOf(int polarView, double maxCd) {
     const char* transitionTitle = "Transition Pt. (--- Lower Surf.)";
     switch (polarView) {
-    case 2:
+    case PolarSubView::ClCmAlpha:
         return {{PolarAngle, PolarCl, -20, 20, 8, -2, 2, 8, DrawSolid, "Angle of Attack (Deg.)", "Cl and Cm about c/4",
                  "Cl/Cm vs AOA"},
                 {PolarAngle, PolarCm, -20, 20, 8, -2, 2, 8, DrawSolid, "Angle of Attack (Deg.)", "Cl and Cm about c/4",
                  "Cl/Cm vs AOA"}};
-    case 3:
+    case PolarSubView::Transition:
         return {{PolarCl, PolarUpperTransition, -1.6, 2.4, 10, 0, 1, 5, DrawSolid, "Lift Coefficient",
                  "Transition Location %c", transitionTitle},
                 {PolarCl, PolarLowerTransition, -1.6, 2.4, 10, 0, 1, 5, DrawDot, "Lift Coefficient",

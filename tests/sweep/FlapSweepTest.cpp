@@ -24,10 +24,16 @@ namespace {
 
 const std::vector<std::string> Sections = {"0012", "2412", "4412", "23012"};
 
+#ifndef RIBCRAFT_SWEEP_STRIDE
+#define RIBCRAFT_SWEEP_STRIDE 1
+#endif
+
+// Every flap length of the grid; unoptimised builds (sanitizers) take every
+// third, which keeps their run short and still passes every code path.
 std::vector<double> Lengths() {
     std::vector<double> l;
-    for (double v = 10; v <= 50; v += 5)
-        l.push_back(v);
+    for (int k = 0; k < 9; k += RIBCRAFT_SWEEP_STRIDE)
+        l.push_back(10 + 5 * k);
     return l;
 }
 
@@ -185,7 +191,7 @@ TEST_P(FlappedPolars, AreSmoothInTheAttachedRange) {
                     ++checked;
                 }
             }
-    // The exclusions leave most of each polar's inner points to check.
+    // The exclusions leave at least a third of the polars' inner points to check.
     EXPECT_GT(checked, interior / 3);
 }
 
