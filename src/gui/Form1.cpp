@@ -137,6 +137,10 @@ void Form1::buildWindow() {
     m_Text6->installEventFilter(this);
     central->setMouseTracking(true);
     central->installEventFilter(this);
+    // The graphic tool bar and the quick buttons have tooltips of their own:
+    // the button-panel tip goes when the mouse reaches them.
+    m_Picture4->installEventFilter(this);
+    m_Picture10->installEventFilter(this);
 
     connect(m_picture1, &Picture1::resized, this, [this] {
         if (m_picture1->height() > 0) m_state.PlotAspect = double(m_picture1->width()) / m_picture1->height();
@@ -233,6 +237,7 @@ bool Form1::eventFilter(QObject* watched, QEvent* e) {
         }
     }
     if (e->type() == QEvent::MouseMove && (watched == centralWidget() || watched == m_Text6)) HideTip();
+    if (e->type() == QEvent::Enter && (watched == m_Picture4 || watched == m_Picture10)) HideTip();
     return QMainWindow::eventFilter(watched, e);
 }
 

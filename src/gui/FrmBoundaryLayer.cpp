@@ -48,6 +48,9 @@ frmBoundaryLayer::frmBoundaryLayer(SharedState& state, QWidget* parent)
     m_tabs->addTab(reynoldsTab(), "Reynolds Number");
     m_tabs->addTab(numericalTab(), "Numerical Setting");
     m_tabs->addTab(polarTab(), "Polar Computation");
+    // Every tab caption in full: the dialog grows to fit them rather than scrolling them.
+    m_tabs->setUsesScrollButtons(false);
+    m_tabs->setElideMode(Qt::ElideNone);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_tabs);
     layout->addLayout(CommandRow(
