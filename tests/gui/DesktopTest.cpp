@@ -185,6 +185,12 @@ TEST(ToolBar, TipsAppearAfterTheDelayAndTheGraphicBarHasTipsAndSixVisibleSpots) 
     QApplication::sendEvent(naca4, &move);
     QApplication::sendEvent(naca4, &move);
     EXPECT_TRUE(f.tipTimer().isActive());
+    // Leaving the button before the delay cancels the tip; coming back starts it again.
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(naca4, &leave);
+    EXPECT_FALSE(f.tipTimer().isActive());
+    QApplication::sendEvent(naca4, &move);
+    EXPECT_TRUE(f.tipTimer().isActive());
     EXPECT_TRUE(QTest::qWaitFor([&] { return f.tipBox()->isVisible(); }, 3000));
     EXPECT_EQ(f.tipBox()->text(), "Select NACA 4 Digit Section");
 
