@@ -48,6 +48,9 @@ namespace {
 struct Window {
     Window() {
         ensureApp();
+        // Settings (the recent files) of this test process only: ctest runs tests side by side.
+        static QTemporaryDir settings;
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
         QCoreApplication::setOrganizationName(QStringLiteral("ribcraft-tests"));
         QSettings().clear();
         form = std::make_unique<Form1>();
