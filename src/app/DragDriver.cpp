@@ -17,6 +17,7 @@ DragInputs DragInputsOf(const SharedState& s, double alpha) {
     in.Alpha = alpha;
     in.re = s.re;
     in.PolarSolution = s.PolarSolution;
+    in.Lift = s.PanelCl;
     return in;
 }
 
