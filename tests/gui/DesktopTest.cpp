@@ -48,6 +48,9 @@ namespace {
 struct Window {
     Window() {
         ensureApp();
+        // Settings (the recent files) of this test process only: ctest runs tests side by side.
+        static QTemporaryDir settings;
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
         QCoreApplication::setOrganizationName(QStringLiteral("ribcraft-tests"));
         QSettings().clear();
         form = std::make_unique<Form1>();
@@ -183,6 +186,12 @@ TEST(ToolBar, TipsAppearAfterTheDelayAndTheGraphicBarHasTipsAndSixVisibleSpots) 
     const QPoint at(naca4->width() / 2, naca4->height() / 2);
     QMouseEvent move(QEvent::MouseMove, at, naca4->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(naca4, &move);
+    QApplication::sendEvent(naca4, &move);
+    EXPECT_TRUE(f.tipTimer().isActive());
+    // Leaving the button before the delay cancels the tip; coming back starts it again.
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(naca4, &leave);
+    EXPECT_FALSE(f.tipTimer().isActive());
     QApplication::sendEvent(naca4, &move);
     EXPECT_TRUE(f.tipTimer().isActive());
     EXPECT_TRUE(QTest::qWaitFor([&] { return f.tipBox()->isVisible(); }, 3000));
