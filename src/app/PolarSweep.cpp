@@ -179,7 +179,7 @@ PolarOutcome Polar(SharedState& s) {
         ok = sweepAngle(s, -20 + double(k - 1) / (K - 1) * 40, store.back());
     s.Alpha = remembered;
     s.NewFlag = 1; // the arrays hold the last angle: the next redraw solves the current one again
-    if (!ok) out.result = CommandResult::failure(BlErrorMessage);
+    if (!ok) out.result = CommandResult::failure(ErrorKind::BoundaryLayerFailed, BlErrorMessage);
     return out;
 }
 

@@ -189,9 +189,8 @@ bool Form1::exportView(const QString& path, int width, int height) {
     WaitCursor wait;
     // Draw from a copy: the export must not change the window's picture or texts.
     SharedState copy = m_state;
-    const std::string error = ExportViewFile(copy, *format, width, height, path.toStdString());
-    if (!error.empty()) {
-        notify(QString::fromStdString(error));
+    if (const Status exported = ExportViewFile(copy, *format, width, height, path.toStdString()); !exported) {
+        notify(QString::fromStdString(exported.message()));
         return false;
     }
     statusBar()->showMessage(QStringLiteral("Exported ") + path, 10000);
