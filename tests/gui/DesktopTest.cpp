@@ -71,6 +71,19 @@ void withNextDialog(std::function<void(QWidget*)> inDialog) {
     });
 }
 
+// The file the file dialog of `command` proposes (the dialog is cancelled).
+QString proposedFile(QAction* command) {
+    QString proposed;
+    withNextDialog([&](QWidget* dialog) {
+        auto* files = qobject_cast<QFileDialog*>(dialog);
+        ASSERT_NE(files, nullptr);
+        proposed = files->selectedFiles().value(0);
+        files->reject();
+    });
+    command->trigger();
+    return proposed;
+}
+
 // Enter confirms and Escape cancels in every settings dialog, from the box
 // that has the focus when it opens.
 TEST(Keyboard, EnterConfirmsAndEscapeCancelsEverySettingsDialog) {
@@ -268,14 +281,7 @@ TEST(Files, SaveWritesTheListingAndDxfProposesTheSectionName) {
     EXPECT_EQ(text.str(), AsciiFileText(f.state()));
     EXPECT_NE(text.str().find("FOURIER COEFFICIENTS"), std::string::npos);
 
-    QString proposed;
-    withNextDialog([&](QWidget* dialog) {
-        auto* files = qobject_cast<QFileDialog*>(dialog);
-        ASSERT_NE(files, nullptr);
-        proposed = files->selectedFiles().value(0);
-        files->reject();
-    });
-    f.menus().mnuDxf->trigger();
+    const QString proposed = proposedFile(f.menus().mnuDxf);
     EXPECT_EQ(QFileInfo(proposed).fileName(), "0012.dxf");
     EXPECT_EQ(QFileInfo(proposed).absolutePath(), QFileInfo(path).absolutePath());
 
@@ -320,14 +326,7 @@ TEST(Files, DroppedFilesAreReadAndRemembered) {
 
     // Save never proposes the coordinate file just read: it would be overwritten by a listing.
     f.menus().mnuCp->trigger();
-    QString proposed;
-    withNextDialog([&](QWidget* dialog) {
-        auto* files = qobject_cast<QFileDialog*>(dialog);
-        ASSERT_NE(files, nullptr);
-        proposed = files->selectedFiles().value(0);
-        files->reject();
-    });
-    f.menus().mnuSave->trigger();
+    const QString proposed = proposedFile(f.menus().mnuSave);
     EXPECT_EQ(QFileInfo(proposed).fileName().toStdString(), "Pressure Coefficient for NACA 2412 from file.dat");
 }
 
