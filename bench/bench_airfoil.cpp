@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Timing of the airfoil entry: a full solution (outline, system, factorisation)
 // at 120 and 340 panels, and a change of the angle of attack only.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // One surface of an airfoil-like layer through the fixed entry point: 60
 // stations from the stagnation point to the trailing edge, 33 points across,
 // natural transition at Re = 1e6.

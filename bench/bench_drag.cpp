@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Drag estimate of a 120-point surface distribution: both surfaces marched,
 // as after every redraw and for every angle of a polar sweep.
 #include <benchmark/benchmark.h>

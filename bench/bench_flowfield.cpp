@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Timing of the flow-field views at 120 panels: the fixed 61 x 31 mesh with
 // the flow on it, the contours of one field, a whole streamline or pressure
 // view on the recording surface, and the largest user mesh.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Thin-airfoil evaluation of a cambered section at the callers' settings
 // (N = 120, order 200) and at the largest loop the outline arrays hold.
 

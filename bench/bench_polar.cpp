@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // One polar sweep of 21 angles at the default 120 points (two panel solutions
 // and two integral boundary-layer marches, one per surface, per angle), and the drawing of stored
 // polars. The sweep runs when a polar view is first asked for; it should stay

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Rib outlines for printing and cutting: the inner outline of one rib (NACA
 // 2412 at the default 120 points and at 340 points, a 1/16-in skin on a 10-in
 // chord) and the whole layout of a 5-rib wing with two spar notches, which the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A full redraw of the main views: the panel solution, drag and thin-airfoil
 // coefficients recomputed (the state is dirty, as after every command) and
 // the view drawn, at the default 120 points. The window redraws this way on

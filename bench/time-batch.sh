@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Whole-process timing of ribcraft-batch with /usr/bin/time: CPU time (user +
 # system) per run of a few typical scripts, each run many times in one loop
 # because /usr/bin/time counts in hundredths of a second. Prints each time,

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: MIT
 """Holds the CMake link graph against the include graph of src/.
 
 Every folder under src/ is one library target, and its direct links to our own

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Coefficients derived from a solution's lift, drag and leading-edge moment.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Drag estimate of the current panel solution: the integral boundary layer of
 // SurfaceBoundaryLayer on both surfaces, marched from the stagnation point,

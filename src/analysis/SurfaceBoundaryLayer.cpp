@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "analysis/SurfaceBoundaryLayer.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Integral boundary layer of one surface, marched from the stagnation point to
 // the trailing edge: Thwaites' laminar method, laminar separation or Michel's

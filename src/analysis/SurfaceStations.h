@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The stations on which the boundary layers of a panel solution are marched,
 // for every consumer (drag estimate, polar sweep, detailed boundary layer).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Equilibrium closure of the turbulent boundary layer: skin friction and shape
 // factor for the local momentum-thickness Reynolds number and pressure

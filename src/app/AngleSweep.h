@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // A sweep over the angle of attack for the current section, flap, points and
 // Reynolds number: each angle is solved as if it had been typed into the

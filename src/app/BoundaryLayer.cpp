@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/BoundaryLayer.h"
 
 #include <algorithm>

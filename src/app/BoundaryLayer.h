@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The detailed boundary layer of the current panel solution: stations of both
 // surfaces, one solver call per surface, thickness repair after separation,

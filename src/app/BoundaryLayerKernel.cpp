@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The library solver behind BoundaryLayer.
 
 #include "app/BoundaryLayer.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The detailed boundary-layer solution of both surfaces, kept until the next
 // solve: what the boundary-layer views and exports read.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The per-surface rules of the detailed boundary layer that do not touch the
 // shared state: thickness repair, drag, captions and the separation test.
 

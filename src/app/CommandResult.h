@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The outcome of a command that can fail in an expected way (a section that
 // cannot be built, a file that cannot be read): the core never shows a

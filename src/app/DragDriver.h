@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Drag on the current panel solution: the integral boundary layer on both
 // surfaces, the displayed drag, the effective angle of the simple separation

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/FileCommands.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The file commands without their dialogs: reading a coordinate file into the
 // current section, the ASCII export of the current view and the DXF export of

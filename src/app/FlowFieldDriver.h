@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The computing half of the flow-field views: the O-grid about the current
 // outline, the flow on it and the contours of the field a view shows, kept in

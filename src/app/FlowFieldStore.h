@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // What the flow-field views keep between redraws: the last O-grid and the
 // flow on it. The arrays are sized on first use (the shared state is copied

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Polars for every coordinate file of a folder at a list of Reynolds numbers,
 // on several threads at once. Each section starts from the same settings

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/Kernels.h"
 
 #include <cmath>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The program's side of the airfoil library's entry points: one call each,
 // with the outcome as a value. A call that fails has written nothing, and

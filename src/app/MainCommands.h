@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The rules behind the main window's own commands: zoom, the rubber-band box,
 // the point markers, the surface colours, the backgrounds, the mouse read-out

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The program's side of the section and panel solution: what is handed to
 // the Airfoil kernel, what comes back and where it is kept.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/PolarFile.h"
 
 #include "app/PolarSweep.h"

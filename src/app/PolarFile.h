@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The stored polars as a polar table file (io/PolarTable.h).
 

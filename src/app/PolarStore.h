@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The stored polars: identity and points of every polar computed in this run.
 // SharedState::PolarCount says how many of them count; "RESET POLAR" sets it

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The polar sweep: for the current section, flap and Reynolds number, 21
 // angles from -20 to +20 degrees, each with a plain panel solution, the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The "Recent files" list of the File menu: the coordinate files read last,
 // newest first, each once.

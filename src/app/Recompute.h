@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The computing half of the redraw Command1_Click: every result the current
 // view shows is brought up to date with the inputs before anything is drawn.

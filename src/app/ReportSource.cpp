@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/ReportSource.h"
 
 #include "analysis/AeroCoefficients.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // What the coefficients report reads from the main window: the displayed
 // texts and the panel and boundary-layer coefficients.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // What every derived result was made from. The inputs fall into groups (the
 // section, the point count, the flap, the angle, the Reynolds number, the

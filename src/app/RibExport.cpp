@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/RibExport.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Export Ribs: every rib of a straight-tapered wing, from root to tip, as
 // closed outlines in true units for a laser or CNC cutter: the outer outline,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Every variable that more than one command touches: the main window's public
 // and private state and the program-wide variables, under their own names and

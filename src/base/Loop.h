@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Points and closed polygons in any length unit, shared by the rib geometry
 // and the writers of rib files.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The one outcome type of the core: whatever can fail in an expected way (a
 // section the kernel refuses, a file that cannot be read or written, a value

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The names of the view codes. The shared state keeps each selector as a
 // plain integer (VFlag, XChoice, BlDisplayOpt, PolarView) because menus,

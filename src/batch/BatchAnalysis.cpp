@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The batch tool's analysis commands: sweep, polar and polars. None of them
 // draws; each reports its numbers as comma-separated tables.
 

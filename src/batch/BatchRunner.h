@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // ribcraft-batch: the program's commands read from a script, one per line,
 // run on one shared state through the same recompute step as the window's

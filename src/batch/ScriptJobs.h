@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Several scripts at once: ribcraft-batch --jobs N SCRIPT... runs each script
 // on its own state, N at a time on a queue of threads. Each script's output

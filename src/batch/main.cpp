@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // ribcraft-batch [--jobs N] [SCRIPT...]: runs the commands of each SCRIPT (or
 // of standard input), several scripts N at a time.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // What an entry point of a numerical library did on the calling thread's last
 // call. The fixed argument lists have no place for a result code, so each

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Capacities of the callers' arrays handed to the three numerical libraries.
 // Every array is 1-based in meaning: a caller declares capacity + 1 entries

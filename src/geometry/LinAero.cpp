@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "geometry/LinAero.h"
 
 #include "extlib/Capacities.h"

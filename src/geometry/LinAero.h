@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // LinAero: one thin-airfoil evaluation of the current section. The caller
 // sets AngleOfAttack (degrees), NumberOfPoints (the loop's point count N) and

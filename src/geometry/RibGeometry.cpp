@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "geometry/RibGeometry.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Rib outlines for printing and cutting: the inner outline that runs a skin
 // thickness inside the section (the line a sheeted rib is cut along), and

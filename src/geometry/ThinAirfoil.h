@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Lift, moments, zero-lift angle and centre of pressure of thin-airfoil
 // theory from the first three Fourier coefficients of the camber line.

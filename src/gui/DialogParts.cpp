@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gui/DialogParts.h"
 
 #include <QComboBox>

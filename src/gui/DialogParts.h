@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Pieces the settings dialogs share: the spin button, showing a model's text
 // in a box, a parameter row of the NACA dialogs and the OK/Cancel/Help row.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gui/Form1.h"
 
 #include <QCloseEvent>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Form1, the main window "Ribcraft (Full) Version 1.0": menu bar, the tool
 // bar SSPanel2, the graphic tool bar Picture4 with the quick buttons

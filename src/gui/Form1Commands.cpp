@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The commands of the main window: each reads what it needs, changes the
 // shared state through the core and redraws.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Everyday conveniences of the main window: reading a coordinate file dropped
 // on the window or chosen from "Recent files", and "Export View...".
 

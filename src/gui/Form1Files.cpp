@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The file commands of the main window: reading a coordinate file, the Save
 // command, the DXF export and the printer set-up. The three file dialogs
 // share one remembered path, as they share one dialog in the window.

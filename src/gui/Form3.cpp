@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gui/Form3.h"
 
 #include <QGridLayout>

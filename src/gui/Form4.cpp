@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gui/Form4.h"
 
 #include "app/dialogs/HelpContexts.h"

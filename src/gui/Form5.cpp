@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gui/Form5.h"
 
 #include "app/dialogs/HelpContexts.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gui/Form6.h"
 
 #include <QGridLayout>

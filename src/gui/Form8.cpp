@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gui/Form8.h"
 
 #include <QColorDialog>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Export Ribs dialog: the ribs of the tapered wing as a file for a cutter.
 //

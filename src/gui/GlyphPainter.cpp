@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gui/GlyphPainter.h"
 
 #include "gui/Glyphs.h"

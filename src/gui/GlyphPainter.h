@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Paints a glyph picture (a QImage on the light-gray key colour) onto a
 // surface through the common button painter, looks 1 (plain), 3 (engraved)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gui/Glyphs.h"
 
 #include "gui/SectionPath.h"

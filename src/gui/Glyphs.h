@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The program's own pictures: tool-bar glyphs (black outlines with coloured
 // fills on the light-gray key colour, so that the plain look shows the

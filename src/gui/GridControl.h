@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Grid Control dialog: the user mesh of the mesh view.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The help window: the program's help pages in a browser with Contents,
 // Back and Forward. One window serves every help call; ShowHelp raises it

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gui/MainMenus.h"
 
 #include <QAction>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The main window's menu bar and the "Color" pop-up, with every caption and
 // access key as the program shows them.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The common body of the two NACA section dialogs: the frame Frame1 whose
 // caption shows the designation, three parameter rows (Text1..3 with

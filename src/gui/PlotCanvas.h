@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // PlotCanvas: the drawing area of the main window, the control Picture1 (its
 // object name). It owns the picture every view is drawn on (an image surface

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // NACA-law section outlines as painter paths for the pictures of the window
 // (start-up picture, tool-bar glyphs), from the section module's own thickness

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gui/Splash.h"
 
 #include "gui/SectionPath.h"

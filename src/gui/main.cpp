@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Start-up: hourglass pointer, the start-up window painted and shown, the
 // main window loaded with every default and shown; the first resize of the
 // main window closes the start-up window.

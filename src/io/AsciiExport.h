@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Text files written by the Save command: the data behind the current view, one layout per
 // view code (VFlag), lines ending in CR LF, columns in 14-column print zones.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Files are written whole or not at all. The bytes go to a temporary file in the target's own
 // folder (so the final rename never crosses a file system); the temporary file is checked,

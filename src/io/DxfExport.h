@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Minimal DXF drawing of the section outline: one ENTITIES section holding a closed chain of
 // LINE entities from point 1 to point N and back to point 1, in chord units on layer "0".

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The program's number texts, independent of the locale: number pictures,
 // the free number form and 14-column print zones. Every file writer and every

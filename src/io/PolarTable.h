@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Polars as a plain comma-separated table that a spreadsheet or pandas reads
 // as it is (pandas.read_csv(path)):

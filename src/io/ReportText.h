@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The lines of the aerodynamic-coefficients report: thin-airfoil theory (the result panel's texts)
 // beside the inviscid panel solution and the panel solution corrected by the boundary layer.

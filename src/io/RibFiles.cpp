@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "io/RibFiles.h"
 
 #include <cmath>

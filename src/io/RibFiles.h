@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Files of wing ribs for laser and CNC cutters: every rib as closed outlines
 // in true units, in DXF (release 12: layers "outline", "inset" and "labels",

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The airfoil view (VFlag 1): outline, and by XChoice the chord grid (2), the
 // velocity (0) or pressure (1) distribution drawn as coloured hairs normal to
 // the outline with a colour bar, or the boundary-layer edge (3).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The views of the results that take longest to compute: the flow field
 // (views 4, 5, 6), the detailed boundary layer (view 7) and the polars

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The boundary-layer views (VFlag 7): velocity profiles, thickness and skin
 // friction of either surface, chosen by BlDisplayOpt, each headed by the
 // result line of the solution.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The drawing half of the boundary-layer view (VFlag 7): the graph BlDisplayOpt
 // chooses, from the stored solution. BoundaryLayerView (plot/AnalysisViews.h)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The flow-field views, drawn from what ComputeFlowField and ComputeContours
 // left in the store.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The flow-field views: streamlines (VFlag 4), pressure contours (5) and the
 // O-grid mesh (6), drawn from what ComputeFlowField left in the store. Each

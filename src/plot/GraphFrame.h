@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The graph frame shared by every x-y plot: DrawCurveGraph (curve, markers,
 // ticks, labels, captions, frame) and DrawGridGraph (the same with a dotted

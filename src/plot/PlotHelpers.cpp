@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // DrawOutline, DrawChordGrid, BuildRainbow and FunColor.
 #include <algorithm>
 

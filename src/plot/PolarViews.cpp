@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The polar views (VFlag 10): every stored polar as the lift/drag polar
 // (PolarView 1), lift and moment against the angle of attack (2) or the
 // transition points against lift (3), each polar in its own colour, with a

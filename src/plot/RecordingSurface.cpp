@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "plot/RecordingSurface.h"
 
 #include <cmath>

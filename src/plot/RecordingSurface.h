@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // A Surface that draws nothing and keeps every primitive, in the user
 // coordinates that were current when it was drawn, for tests and for

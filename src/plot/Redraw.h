@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The redraw Command1_Click without the window: recompute what the state asks
 // for, then draw the current view on the target. The window and the batch

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "plot/ReportView.h"
 
 #include "app/ReportSource.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The aerodynamic-coefficients report (view 8) printed as text lines into a
 // drawing surface: thin-airfoil theory beside the panel solution and the

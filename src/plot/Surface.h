@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Surface: the drawing target of every plot routine, a stand-in for the
 // platform's picture box and printer object. It keeps the picture-box state

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Plot titles, the surface Cp and velocity plots, the Fourier listing and the
 // view dispatch.
 #include "plot/SurfacePlots.h"

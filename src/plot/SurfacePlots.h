@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The views of the section and its surface solution: the airfoil view
 // (VFlag 1 with the sub-views of XChoice), the surface Cp and velocity plots

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "plot/Templates.h"
 
 #include <algorithm>

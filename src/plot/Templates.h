@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Full-size wing-rib templates of the current section on the printer: one
 // outline per section of a straight-tapered wing, scaled to that section's

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // "Export View...": the current view drawn at a chosen size into a PNG
 // picture, an SVG drawing or a one-page PDF, through the same plot routines

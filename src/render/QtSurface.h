@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // QPainter backends of Surface: an image (the window's drawing area and
 // offscreen pictures), a PDF file and a printer. The image surface keeps its

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "render/RenderView.h"
 
 #include "plot/SurfacePlots.h"

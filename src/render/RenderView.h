@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Drawing the current view into a picture file (the batch tool's png command,
 // tests, screenshots).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // ribcraft-render-icon SVG PNG SIZE: renders the program's SVG icon into a
 // square PNG of SIZE pixels (the build makes the installed icon sizes with it).
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The moment about the quarter chord against the exact potential flow about a
 // Karman-Trefftz section, integrated about the quarter chord directly.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // A symmetric Joukowski section with its exact potential-flow surface speed,
 // laid out like a panel solution: outline points 1..N+1 from the trailing edge

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The station layout every boundary layer is marched on.
 
 #include "analysis/SurfaceStations.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The boundary-layer driver on real panel solutions and with stand-in solvers.
 
 #include <gtest/gtest.h>

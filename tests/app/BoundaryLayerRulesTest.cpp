@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Thickness repair, surface drag and the options dialog's rules.
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Checking typed dialog values before OK: what is refused, what is pulled
 // into range (and that a pulled box then passes and gives what OK gives),
 // the recent-files list and the proposed file names.

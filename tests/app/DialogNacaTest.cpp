@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The NACA 4- and 5-digit dialogs' rules, driven without a window.
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The angle, flap, options and coefficients dialogs' rules, the dialog
 // protocol with the commands' after-dialog rules, and the help contexts.
 

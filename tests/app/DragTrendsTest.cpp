@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Drag of whole sections through the redraw's computation: the trends any
 // user checks against wind-tunnel experience must hold.
 

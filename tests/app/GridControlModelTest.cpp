@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Rules of the Grid Control dialog model.
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The computing half of the redraw on a whole SharedState, as the window and
 // the batch tool run it: section, panel solution, drag and thin-airfoil texts.
 

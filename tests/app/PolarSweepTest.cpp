@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The polar sweep on whole sections: what a polar holds, when it is computed,
 // and the aerodynamics any user checks it against.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Every number shown belongs to the inputs shown. The property: after any
 // sequence of commands, what the window would show and export for the
 // current view equals what a fresh state shows after applying only the final

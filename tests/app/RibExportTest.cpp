@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Rib files for cutters: NACA 2412, root 10 in, tip 6 in, 5 ribs, skin 1/16 in,
 // laid out, written as DXF and read back with ezdxf, and as SVG (rasterised
 // by the batch tests); bad values leave no file behind.

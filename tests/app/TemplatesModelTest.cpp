@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The Print Templates dialog's rules: opening texts, caption, the Tip Chord
 // rule and the lenient reading of the boxes.
 

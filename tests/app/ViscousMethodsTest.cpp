@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The viscous methods on whole sections as an aerodynamicist checks them:
 // mirrored results for a symmetric section, separation warnings only where
 // the layer really separates, and no spikes between neighbouring angles.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The analysis commands of the batch tool: a sweep row is what `results`
 // shows at that angle; the polar file reads back as the stored polars; a
 // folder of sections gives the same files on one thread or two, with a

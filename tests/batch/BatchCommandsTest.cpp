@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // ribcraft-batch commands on one state: what each does to the results, and
 // that a refused command stops the script and leaves the state as it was.
 

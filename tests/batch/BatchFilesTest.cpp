@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Files the batch tool reads and writes: coordinate files in two layouts,
 // the Save command's text layouts, the DXF outline and offscreen pictures.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // A batch runner with its output captured, and helpers to read what it
 // printed and wrote.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The batch tool's rib commands: rib files for cutters checked on the
 // rasterised SVG, and the templates' page sizes.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What a script is told: quoted file names, values pulled into range, refused angles and
 // windows, coordinate files in either order and files that cannot be a section.
 

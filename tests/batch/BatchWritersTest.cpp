@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Every file the batch tool writes is written whole or not at all: a target that cannot be
 // written, or a disk that fills up part-way, is reported as a failed line, and an existing file
 // keeps its old bytes.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The batch tool measures text and draws pictures with Qt, which needs a GUI
 // application object for the whole test run (but never a screen).
 

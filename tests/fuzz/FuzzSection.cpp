@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Fuzz target: the text of a coordinate file through the reader, the section check and the
 // panel solution, as "&General Airfoils" and the redraw take it. Whatever the bytes:
 //  - nothing crashes (the sanitizers of the fuzz build watch every access);

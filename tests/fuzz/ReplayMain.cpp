@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Runs the fuzz target once on every file named on the command line (folders: every file in
 // them), so that a build without the fuzzer still holds the seed corpus and every input a fuzz
 // run ever found to the target's rules. Exit status 0 when every input passed; a broken rule

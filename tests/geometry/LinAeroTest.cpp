@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // LinAero: camber extraction from the section loop and thin-airfoil results
 // for NACA sections, compared with the Fourier integrals of the exact mean
 // lines derived below.

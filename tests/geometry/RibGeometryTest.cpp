@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Inner outlines and spar notches, checked against NACA 4-digit sections
 // built here from the published thickness formula and against shapes whose
 // offsets are known exactly.

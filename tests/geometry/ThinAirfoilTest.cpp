@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Lift, moments, zero-lift angle and centre of pressure from A0, A1, A2.
 
 #include "geometry/ThinAirfoil.h"

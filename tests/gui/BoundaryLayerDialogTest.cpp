@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The boundary-layer options dialog and the separation warning through Qt.
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The window as people use it: keys in every settings dialog, refused and
 // pulled values, tool-bar tips, the graphic tool bar, the legend click, the
 // start-up window, Save in the listing views, drag and drop, recent files and

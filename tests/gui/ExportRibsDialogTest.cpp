@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The Export Ribs dialog through Qt: its controls, the Tip Chord rule, a
 // file written from the typed values with a notch, and refused values.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The main window as a user meets it: start-up state, view commands, the
 // dialog protocol, typed input that cannot be solved.
 

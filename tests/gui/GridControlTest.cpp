@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The Grid Control dialog through Qt.
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The one QApplication of the GUI test program, made on first use.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The help window answers each help call with its page, and every page the
 // contents links to is present.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The NACA dialogs as the user drives them: arrows, typing, OK and Cancel.
 
 #include <gtest/gtest.h>

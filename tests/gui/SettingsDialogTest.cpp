@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The angle, flap, options, coefficients and about dialogs through Qt.
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What the main window shows belongs to the inputs it shows. Each test is a
 // short session that once left a result of an earlier section, angle, flap or
 // mesh on screen; the oracle is a second window given only the final inputs:

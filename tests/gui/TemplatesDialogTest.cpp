@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The Print Templates dialog through Qt: its controls, the Tip Chord rule,
 // printing to a PDF file, a refused job and Cancel.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "io/AirfoilReader.h"
 
 #include <gtest/gtest.h>

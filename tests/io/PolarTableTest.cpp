@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The polar table: written and read back it gives the same polars to the last
 // bit, whatever the numbers and names; a damaged file is refused by line.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "io/ReportText.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Helpers for tests of file writers: a scratch folder, a simulated full disk and a run without
 // the superuser's rights.

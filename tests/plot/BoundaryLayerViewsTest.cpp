@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The boundary-layer views on the recording surface.
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The flow-field views on the recording surface, through the redraw: what is
 // computed for which view, what the mesh, streamline and pressure views draw,
 // and the undistorted window.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The polar views on the recording surface, with stored polars whose first
 // one belongs to the current section, so that nothing is swept.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Printed rib templates on a recording printer of 8.5 x 11 inches at 100 dpi
 // (the recording font makes the height of "c" 16 pixels, 0.16 inch).
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // An elliptic section with its exact potential-flow surface solution at zero
 // incidence, filled into a SharedState the way the panel solution leaves it:

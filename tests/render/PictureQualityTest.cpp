@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What the drawing surfaces make of lines: smoothed curves, sharp frames,
 // inverting lines that undo themselves, pictures at screen scale factors,
 // and "Export View" files.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Templates printed to a real PDF file at true scale, checked by rasterising
 // the page with pdftoppm (poppler-utils) where it is installed.
 

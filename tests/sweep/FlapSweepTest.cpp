@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Flaps over the flap dialog's whole range on four sections, through the
 // redraw's computation, the detailed boundary layer and the polar sweep:
 // lengths 10..50 % in steps of 5, deflections +-5..+-30 degrees in steps of 5,

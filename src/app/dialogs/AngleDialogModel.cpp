@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/dialogs/AngleDialogModel.h"
 
 #include <algorithm>

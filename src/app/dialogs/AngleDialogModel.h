@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Rules of the angle-of-attack dialog. The working value AoaDegrees follows
 // the typed text, pulled into -20..20, and positions the slider; the text box

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/dialogs/BoundaryLayerOptionsModel.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Rules of the "Boundary Layer Options" dialog: the Reynolds number, the
 // transition model, the numerical settings of the boundary-layer solver, the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The coefficients dialog shows the main window's six thin-airfoil result
 // texts beside their captions.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The modal-dialog protocol and the state changes each dialog command makes
 // once its dialog has closed. The window runs a dialog through RunDialog and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Rules of the "Export View" dialog: the picture's width and height in
 // pixels (96 to the inch), opening with the drawing area's size. Text or a

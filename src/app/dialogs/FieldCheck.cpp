@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/dialogs/FieldCheck.h"
 
 #include <charconv>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Checking what was typed into a dialog before OK applies it. A value that
 // makes no sense (text in a number box, an empty box, a count or length of

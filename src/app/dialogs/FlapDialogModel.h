@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Rules of the flap dialog: flap length 0..50 % chord (Text1, Slider1) and
 // deflection -30..30 degrees (Text2, Slider2). Out-of-range entries are

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Rules of the Grid Control dialog: the user mesh of the mesh view.
 // The three boxes offer lists (points around 21..191, points outward 21..91,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/dialogs/HelpContexts.h"
 
 #include "base/ViewCodes.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Help calls and the pages that answer them. A help call is a command
 // (HelpContents or HelpContext) with a data number; contents calls show the

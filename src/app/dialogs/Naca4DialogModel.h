@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Rules of the NACA 4-digit dialog: camber M (0..9), position of maximum
 // camber P (0..9, 0 only without camber) and thickness T (1..30). The values

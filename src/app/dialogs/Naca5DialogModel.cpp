@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/dialogs/Naca5DialogModel.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Rules of the NACA 5-digit dialog: design-lift digit L (0..9, stops at its
 // ends), camber position PQ (10, 20, .. 50, wraps) and thickness TT (1..30,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Rules of the options dialog: the number of points about the airfoil.
 // The list offers 20 to 340 in steps of 40; any number may be typed. OK

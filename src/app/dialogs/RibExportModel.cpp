@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/dialogs/RibExportModel.h"
 
 #include <cmath>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Rules of the Export Ribs dialog: root chord, tip chord, skin thickness and
 // number of ribs as typed, the unit (in, cm or mm) and the file kind (DXF or

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/dialogs/TemplatesModel.h"
 
 #include "io/NumberFormat.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Rules of the Print Templates dialog: root chord, tip chord, skin thickness
 // and number of sections as typed (read as numbers only when printing), the

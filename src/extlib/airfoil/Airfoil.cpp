@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The entry point Airfoil: checks the callers' arguments, builds or takes the
 // outline, solves it and writes the results into the callers' arrays. Invalid
 // input leaves every output untouched.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Entry points of the airfoil library: section geometry and panel solution,
 // O-grid, flow field and contours. Every argument is passed by reference,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "extlib/airfoil/Airfoil.h"
 
 namespace ribcraft::airfoil {

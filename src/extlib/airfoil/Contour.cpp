@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Marching squares and the entry point Contr.
 
 #include "extlib/airfoil/Contour.h"

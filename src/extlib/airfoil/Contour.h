@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Contour lines of a field given on a structured grid, by marching squares:
 // every cell between points (k, j), (k + 1, j), (k + 1, j + 1), (k, j + 1) is

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Sections from coordinate files: an upper and a lower list of points, each
 // from the leading edge to the trailing edge, with their own counts and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Plain flap: the part of the section aft of the hinge turns about the hinge,
 // and the outline stays one simple loop with its point count and order.
 //

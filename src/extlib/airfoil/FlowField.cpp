@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The flow field from the surface vortex sheet, and the entry point Flow.
 //
 // Each panel carries a constant sheet strength, its signed midpoint speed.

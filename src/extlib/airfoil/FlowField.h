@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The flow about a section from its surface speeds: a unit free stream plus
 // the vortex sheet that lies on the surface. With the flow at rest inside the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // NACA 4-digit and 5-digit sections from their published thickness
 // distribution and mean lines.

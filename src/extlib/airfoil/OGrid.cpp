@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The O-grid and the entry point FoilGrid.
 //
 // The section's ring is the outline resampled by point index (so the

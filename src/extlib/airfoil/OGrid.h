@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // O-grid about a closed section outline: ring 1 is the outline itself, the
 // last ring a circle about mid-chord, and the rings between are spaced

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The section outline as the airfoil kernel builds and solves it: one closed
 // loop of 2h + 1 points starting at the trailing edge, running forward along

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "extlib/airfoil/PanelSolver.h"
 
 #include <algorithm>

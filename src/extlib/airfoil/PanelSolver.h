@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Inviscid surface solution of a closed (or slightly open) outline by the
 // linear-strength vortex panel method: the vortex strength varies linearly

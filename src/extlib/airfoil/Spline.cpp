@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "extlib/airfoil/Spline.h"
 
 #include <algorithm>

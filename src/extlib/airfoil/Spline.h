@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Natural cubic spline through (s_i, f_i), s strictly increasing.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "extlib/blayer/Blayer2.h"
 
 #include "extlib/Capacities.h"

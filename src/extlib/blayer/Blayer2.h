@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Entry point of the finite-difference boundary-layer library. Every argument
 // by reference, arrays by their first element; reals are 8-byte doubles and

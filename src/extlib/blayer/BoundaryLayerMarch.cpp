@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "extlib/blayer/BoundaryLayerMarch.h"
 
 #include "extlib/Capacities.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The march of the finite-difference boundary layer along one surface, from
 // the stagnation point (or a sharp leading edge) station by station until the

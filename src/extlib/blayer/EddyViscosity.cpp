@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "extlib/blayer/EddyViscosity.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Algebraic eddy viscosity of Cebeci and Smith in the Falkner-Skan variables
 // of the Keller-box solver. b = 1 + gamma_tr * eps+, with eps+ the eddy

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "extlib/blayer/KellerBox.h"
 
 #include <Eigen/Dense>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // One station of the boundary layer by Keller's box scheme.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "extlib/linaero/CamberFourier.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Fourier coefficients of classical thin-airfoil theory for a camber line.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "extlib/linaero/Linaero.h"
 
 #include "extlib/Capacities.h"

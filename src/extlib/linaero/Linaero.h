@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Entry point of the thin-airfoil library: the Fourier coefficients A0..A8 of
 // the camber-line slope (angle of attack included in A0). Every argument by

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The 21-argument entry: what it writes, what it leaves alone, and its cache.
 
 #include <gtest/gtest.h>

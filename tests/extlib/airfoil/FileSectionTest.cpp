@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Sections from coordinate-file lists: resampling, uneven ends, validation.
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Contour segments by marching squares, on fields whose contours are known
 // exactly, and the entry point Contr with its segment arrays.
 

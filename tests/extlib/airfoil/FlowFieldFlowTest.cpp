@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The flow field against exact potential flow about a Karman-Trefftz section
 // (free stream plus the surface vortex sheet, with the free-stream angle
 // recovered from the surface alone), and the entry point Flow on panel

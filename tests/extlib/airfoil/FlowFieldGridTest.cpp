@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The O-grid through the entry point FoilGrid: where its rings lie, that no
 // grid lines cross for the sections and mesh settings the program uses, and
 // that bad arguments leave the caller's arrays alone.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Exact potential flow about a Karman-Trefftz section, the reference of the
 // panel-method tests.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Panel solutions of NACA sections: symmetry, lift slope, flap lift, the sign
 // of the surface speed.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The panel solution against exact potential flow about Karman-Trefftz
 // sections handed over as coordinate-file lists, and the known behaviour of
 // NACA 0012.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // NACA sections, file sections and the flap: the outline's shape and order.
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The fixed entry point: where results land in the caller's column-major
 // arrays, what it refuses, and that it never writes past the capacities.
 

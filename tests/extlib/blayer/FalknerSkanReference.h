@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Reference solutions of the Falkner-Skan equation
 //   f''' + (m + 1)/2 f f'' + m (1 - f'^2) = 0,  f(0) = f'(0) = 0,  f'(inf) = 1,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The laminar march against similar solutions of the Falkner-Skan equation
 // (computed in FalknerSkanReference.h by shooting) and against Howarth's
 // linearly decelerated flow.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The turbulent layer checked against itself and against flat-plate
 // correlations: the momentum thickness must grow as von Karman's momentum
 // integral says with the solver's own wall shear, shape factor and edge

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Transition and the turbulent layer: a flat plate at a high Reynolds number
 // against standard skin-friction correlations, and the roles of the
 // transition codes and of the roughness parameter.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Fourier coefficients of the thin-airfoil kernel against integrals derived
 // by hand for camber lines whose slope is known in closed form.
 
