@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "app/Kernels.h"
+#include "base/ViewCodes.h"
 
 namespace ribcraft {
 
@@ -97,9 +98,9 @@ std::vector<float> PressureLevelValues(double cpHigh, double cpLow) {
 
 CommandResult ComputeContours(SharedState& s, int vflag) {
     FlowFieldStore& f = s.Flow;
-    if (f.GridX.empty() || f.CpField.empty() || (vflag != 4 && vflag != 5))
+    if (f.GridX.empty() || f.CpField.empty() || (vflag != ViewCode::Streamlines && vflag != ViewCode::PressureContours))
         return CommandResult::failure("There is no flow field to draw.");
-    const bool streamlines = vflag == 4;
+    const bool streamlines = vflag == ViewCode::Streamlines;
     std::vector<float> levels =
         streamlines ? StreamlineLevelValues(f.psi(1, 1)) : PressureLevelValues(s.CpHigh, s.CpLow);
     Result<ContourSegments> c =

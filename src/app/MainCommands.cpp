@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "base/ViewCodes.h"
 #include "io/NumberFormat.h"
 
 namespace ribcraft {
@@ -16,15 +17,15 @@ struct XWindow {
 };
 
 XWindow windowOf(SharedState& s) {
-    if (s.VFlag == 6) return {&s.MeshMin, &s.MeshMax};
-    if (s.VFlag == 4 || s.VFlag == 5) return {&s.ContMinX, &s.ContMaxX};
+    if (s.VFlag == ViewCode::Mesh) return {&s.MeshMin, &s.MeshMax};
+    if (s.VFlag == ViewCode::Streamlines || s.VFlag == ViewCode::PressureContours) return {&s.ContMinX, &s.ContMaxX};
     return {};
 }
 
 } // namespace
 
 bool HasFreeWindow(int VFlag) {
-    return VFlag == 4 || VFlag == 5 || VFlag == 6;
+    return VFlag == ViewCode::Streamlines || VFlag == ViewCode::PressureContours || VFlag == ViewCode::Mesh;
 }
 
 void ZoomIn(SharedState& s) {
@@ -43,13 +44,13 @@ void ZoomOut(SharedState& s) {
 }
 
 void ZoomReset(SharedState& s) {
-    if (s.VFlag == 6) {
+    if (s.VFlag == ViewCode::Mesh) {
         const SharedState start;
         s.MeshMax = start.MeshMax;
         s.MeshMin = start.MeshMin;
         s.MeshMinY = start.MeshMinY;
         s.MeshMaxY = start.MeshMaxY;
-    } else if (s.VFlag == 4 || s.VFlag == 5) {
+    } else if (s.VFlag == ViewCode::Streamlines || s.VFlag == ViewCode::PressureContours) {
         s.ContMaxX = s.ContMaxXDef;
         s.ContMinX = s.ContMinXDef;
         s.ContMinY = s.ContMinyDef;
@@ -64,7 +65,7 @@ bool ApplyRubberBand(SharedState& s, double x1, double y1, double x2, double y2)
     const double bottom = std::min(y1, y2), top = std::max(y1, y2);
     // A box typed as exactly 0.01 wide must count as wide enough despite rounding of the difference.
     if (right - left < 0.01 - 1e-12) return false;
-    if (s.VFlag == 6) {
+    if (s.VFlag == ViewCode::Mesh) {
         s.MeshMin = left;
         s.MeshMax = right;
         s.MeshMinY = bottom;

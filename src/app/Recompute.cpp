@@ -10,6 +10,7 @@
 #include "app/PanelDriver.h"
 #include "app/PolarSweep.h"
 #include "app/dialogs/DialogProtocol.h"
+#include "base/ViewCodes.h"
 #include "geometry/LinAero.h"
 #include "geometry/ThinAirfoil.h"
 #include "io/NumberFormat.h"
@@ -311,10 +312,11 @@ void SectionNameTyped(SharedState& s, const std::string& text) {
 
 ResultNeeds NeedsOfView(const SharedState& s) {
     ResultNeeds n;
-    n.BoundaryLayer = s.VFlag == 7 || s.VFlag == 8 || (s.VFlag == 1 && s.XChoice == 3);
-    n.UserMesh = s.VFlag == 6;
-    n.Contours = (s.VFlag == 4 || s.VFlag == 5) ? s.VFlag : 0;
-    n.Polar = s.VFlag == 10;
+    n.BoundaryLayer = s.VFlag == ViewCode::BoundaryLayer || s.VFlag == ViewCode::Report ||
+                      (s.VFlag == ViewCode::Airfoil && s.XChoice == AirfoilSubView::BoundaryLayer);
+    n.UserMesh = s.VFlag == ViewCode::Mesh;
+    n.Contours = (s.VFlag == ViewCode::Streamlines || s.VFlag == ViewCode::PressureContours) ? s.VFlag : 0;
+    n.Polar = s.VFlag == ViewCode::Polar;
     return n;
 }
 
@@ -342,24 +344,24 @@ CommandResult RecomputeForRedraw(SharedState& s) {
 
 std::string PlotTitle(int vflag, const std::string& T) {
     switch (vflag) {
-    case 1:
+    case ViewCode::Airfoil:
         return T + " Distribution";
-    case 2:
+    case ViewCode::SurfaceCp:
         return T + ":  Cp v.s. Chord Position";
-    case 3:
+    case ViewCode::SurfaceVelocity:
         return " NACA " + T + ":  Velocity v.s. Chord Position";
-    case 4:
+    case ViewCode::Streamlines:
         return T + ":  Streamlines";
-    case 5:
+    case ViewCode::PressureContours:
         return T + ":  Pressure (Red - High; Blue - Low) ";
-    case 6:
+    case ViewCode::Mesh:
         return T + ":  O-Grid";
-    case 7:
+    case ViewCode::BoundaryLayer:
         return T + ":  Boundary Layer Solution";
-    case 8:
-    case 9:
+    case ViewCode::Report:
+    case ViewCode::Fourier:
         return T + ":  Report";
-    case 10:
+    case ViewCode::Polar:
         return " Current Airfoil: " + T;
     default:
         return T;
@@ -371,7 +373,7 @@ void SetPlotTitle(SharedState& state) {
 }
 
 bool LegendVisible(int vflag) {
-    return vflag == 2 || vflag == 3;
+    return vflag == ViewCode::SurfaceCp || vflag == ViewCode::SurfaceVelocity;
 }
 
 } // namespace ribcraft

@@ -15,10 +15,14 @@ namespace ribcraft {
 // What a view needs beyond the result panel (section, panel solution, drag
 // and thin-airfoil coefficients, which every view shows).
 struct ResultNeeds {
-    bool BoundaryLayer = false; // the detailed boundary layer: views 7 and 8, the airfoil view's sub-view 3
-    bool UserMesh = false;      // the mesh of the mesh view (6)
-    int Contours = 0;           // 4 or 5: the flow field and the contours of that view
-    bool Polar = false;         // the current section's polar (view 10)
+    // The detailed boundary layer: the boundary-layer and report views and the
+    // boundary-layer sub-view of the airfoil view.
+    bool BoundaryLayer = false;
+    bool UserMesh = false; // the mesh of the mesh view
+    // The flow field and the contours of ViewCode::Streamlines or
+    // ViewCode::PressureContours; 0 when the view shows no contours.
+    int Contours = 0;
+    bool Polar = false; // the current section's polar
 };
 
 // What the view state.VFlag (with its sub-view) shows.

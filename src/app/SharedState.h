@@ -13,6 +13,7 @@
 #include "app/FlowFieldStore.h"
 #include "app/PolarStore.h"
 #include "app/Revisions.h"
+#include "base/ViewCodes.h"
 #include "extlib/Capacities.h"
 
 namespace ribcraft {
@@ -50,8 +51,8 @@ struct SharedState {
     int ShowStagPoint = 0;
     int NewFlag = 1;
     double VInf = 60, Pinf = 101000, RhoInf = 1.2, Qinf = 0.5 * RhoInf * VInf * VInf;
-    int XChoice = 2;
-    int VFlag = 1;
+    int XChoice = AirfoilSubView::Coordinates;
+    int VFlag = ViewCode::Airfoil;
 
     // ---- mesh and flow-field windows
     double MeshMax = 1.5, MeshMin = -0.5, MeshMinY = -1, MeshMaxY = 1;
@@ -69,7 +70,7 @@ struct SharedState {
     double BlLimit = 50;
     int BlOptions = 3;
     double BlRough = 0;
-    int BlDisplayOpt = 1;
+    int BlDisplayOpt = BlSubView::UpperProfiles;
     int DisplayBlasius = 1;
     int CompBlFlag = 0;
     int BlVelView = 10;
@@ -87,7 +88,7 @@ struct SharedState {
     int BackgroundColor = 0; // 0: the white background (black drawing), 15: the black one
     bool whiteBackground() const { return BackgroundColor == 0; }
     int ColorTarget = 0;
-    int PolarView = 0;
+    int PolarView = PolarSubView::Unset;
     int PolarCount = 0;
     int RawAirfoilFlag = 0;
     std::string AirfoilFileName;

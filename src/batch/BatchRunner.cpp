@@ -17,6 +17,7 @@
 #include "app/dialogs/FlapDialogModel.h"
 #include "app/dialogs/OptionsDialogModel.h"
 #include "app/dialogs/TemplatesModel.h"
+#include "base/ViewCodes.h"
 #include "io/AirfoilReader.h"
 #include "io/NumberFormat.h"
 #include "io/ReportText.h"
@@ -68,7 +69,7 @@ struct Setting {
 const std::map<std::string, Setting>& settings() {
     using S = SharedState;
     static const std::map<std::string, Setting> table = {
-        {"BlDisplayOpt", {nullptr, &S::BlDisplayOpt, 1, 6}},
+        {"BlDisplayOpt", {nullptr, &S::BlDisplayOpt, BlSubView::UpperProfiles, BlSubView::LowerFriction}},
         {"BlLimit", {&S::BlLimit, nullptr, 1, 1000}},
         {"BlOptions", {nullptr, &S::BlOptions, 1, 3}},
         {"BlPoints", {nullptr, &S::BlPoints, 2, cap::BlProfilePoints - 1}},
@@ -94,38 +95,38 @@ const std::map<std::string, Setting>& settings() {
         {"PolarSolution", {nullptr, &S::PolarSolution, 1, 2}},
         {"RhoInf", {&S::RhoInf, nullptr, 1e-6, 1e4}},
         {"VInf", {&S::VInf, nullptr, 0, 1e5}},
-        {"XChoice", {nullptr, &S::XChoice, 0, 3}},
+        {"XChoice", {nullptr, &S::XChoice, AirfoilSubView::VelocityDistribution, AirfoilSubView::BoundaryLayer}},
     };
     return table;
 }
 
 struct ViewCommand {
     int vflag;
-    int sub; // XChoice for view 1, BlDisplayOpt for 7, PolarView for 10
+    int sub; // XChoice of the airfoil view, BlDisplayOpt of the boundary-layer view, PolarView of the polar view
 };
 
 const std::map<std::string, ViewCommand>& views() {
     static const std::map<std::string, ViewCommand> table = {
-        {"coordinates", {1, 2}},
-        {"velocity-distribution", {1, 0}},
-        {"pressure-distribution", {1, 1}},
-        {"boundary-layer-airfoil", {1, 3}},
-        {"cp", {2, 0}},
-        {"velocity", {3, 0}},
-        {"streamlines", {4, 0}},
-        {"pressure", {5, 0}},
-        {"mesh", {6, 0}},
-        {"bl-upper-profiles", {7, 1}},
-        {"bl-lower-profiles", {7, 2}},
-        {"bl-upper-thickness", {7, 3}},
-        {"bl-lower-thickness", {7, 4}},
-        {"bl-upper-friction", {7, 5}},
-        {"bl-lower-friction", {7, 6}},
-        {"polar", {10, 1}},
-        {"cl-cm", {10, 2}},
-        {"transition", {10, 3}},
-        {"report", {8, 0}},
-        {"fourier", {9, 0}},
+        {"coordinates", {ViewCode::Airfoil, AirfoilSubView::Coordinates}},
+        {"velocity-distribution", {ViewCode::Airfoil, AirfoilSubView::VelocityDistribution}},
+        {"pressure-distribution", {ViewCode::Airfoil, AirfoilSubView::PressureDistribution}},
+        {"boundary-layer-airfoil", {ViewCode::Airfoil, AirfoilSubView::BoundaryLayer}},
+        {"cp", {ViewCode::SurfaceCp, 0}},
+        {"velocity", {ViewCode::SurfaceVelocity, 0}},
+        {"streamlines", {ViewCode::Streamlines, 0}},
+        {"pressure", {ViewCode::PressureContours, 0}},
+        {"mesh", {ViewCode::Mesh, 0}},
+        {"bl-upper-profiles", {ViewCode::BoundaryLayer, BlSubView::UpperProfiles}},
+        {"bl-lower-profiles", {ViewCode::BoundaryLayer, BlSubView::LowerProfiles}},
+        {"bl-upper-thickness", {ViewCode::BoundaryLayer, BlSubView::UpperThickness}},
+        {"bl-lower-thickness", {ViewCode::BoundaryLayer, BlSubView::LowerThickness}},
+        {"bl-upper-friction", {ViewCode::BoundaryLayer, BlSubView::UpperFriction}},
+        {"bl-lower-friction", {ViewCode::BoundaryLayer, BlSubView::LowerFriction}},
+        {"polar", {ViewCode::Polar, PolarSubView::ClCd}},
+        {"cl-cm", {ViewCode::Polar, PolarSubView::ClCmAlpha}},
+        {"transition", {ViewCode::Polar, PolarSubView::Transition}},
+        {"report", {ViewCode::Report, 0}},
+        {"fourier", {ViewCode::Fourier, 0}},
     };
     return table;
 }
@@ -289,7 +290,7 @@ CommandResult BatchRunner::command(const std::vector<std::string>& w) {
     if (verb == "set" && needs(2)) return setCommand(w[1], w[2]);
     if (verb == "view" && needs(1)) return viewCommand(w[1]);
     if (verb == "reset-polar" && needs(0)) {
-        m_state.VFlag = 10;
+        m_state.VFlag = ViewCode::Polar;
         m_state.PolarCount = 0;
         return redraw();
     }
@@ -333,9 +334,9 @@ CommandResult BatchRunner::viewCommand(const std::string& name) {
     if (it == views().end()) return fail("unknown view: " + name);
     const ViewCommand v = it->second;
     m_state.VFlag = v.vflag;
-    if (v.vflag == 1) m_state.XChoice = v.sub;
-    if (v.vflag == 7) m_state.BlDisplayOpt = v.sub;
-    if (v.vflag == 10) m_state.PolarView = v.sub;
+    if (v.vflag == ViewCode::Airfoil) m_state.XChoice = v.sub;
+    if (v.vflag == ViewCode::BoundaryLayer) m_state.BlDisplayOpt = v.sub;
+    if (v.vflag == ViewCode::Polar) m_state.PolarView = v.sub;
     return redraw();
 }
 

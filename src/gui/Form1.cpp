@@ -13,8 +13,8 @@
 
 #include "analysis/Drag.h"
 #include "app/MainCommands.h"
-#include "gui/DialogParts.h"
 #include "app/Recompute.h"
+#include "gui/DialogParts.h"
 #include "gui/FrmBlwarning.h"
 #include "gui/Glyphs.h"
 #include "gui/HelpWindow.h"
@@ -137,6 +137,10 @@ void Form1::buildWindow() {
     m_Text6->installEventFilter(this);
     central->setMouseTracking(true);
     central->installEventFilter(this);
+    // The graphic tool bar and the quick buttons have tooltips of their own:
+    // the button-panel tip goes when the mouse reaches them.
+    m_Picture4->installEventFilter(this);
+    m_Picture10->installEventFilter(this);
 
     connect(m_picture1, &Picture1::resized, this, [this] {
         if (m_picture1->height() > 0) m_state.PlotAspect = double(m_picture1->width()) / m_picture1->height();
@@ -232,6 +236,7 @@ bool Form1::eventFilter(QObject* watched, QEvent* e) {
         }
     }
     if (e->type() == QEvent::MouseMove && (watched == centralWidget() || watched == m_Text6)) HideTip();
+    if (e->type() == QEvent::Enter && (watched == m_Picture4 || watched == m_Picture10)) HideTip();
     return QMainWindow::eventFilter(watched, e);
 }
 

@@ -157,7 +157,8 @@ private:
     CommandResult m_lastRedraw;
     int m_redrawCount = 0;
     bool m_showNotices = true;
-    QString m_dialogPath; // the dialog's current file name, shared by open, save and export
+    QString m_dialogPath;          // the dialog's current file name, shared by open, save and export
+    bool m_dialogPathRead = false; // m_dialogPath names a coordinate file that was read
     QString m_saveTitle = QStringLiteral("Export DXF File");
     std::unique_ptr<QPrinter> m_printer;
     bool m_resizedOnce = false;

@@ -15,6 +15,7 @@
 #include "app/dialogs/DialogProtocol.h"
 #include "app/dialogs/GridControlModel.h"
 #include "app/dialogs/HelpContexts.h"
+#include "base/ViewCodes.h"
 #include "gui/Form1.h"
 #include "gui/Form10.h"
 #include "gui/Form2.h"
@@ -57,7 +58,7 @@ void Form1::Naca5Command() {
 
 void Form1::AngleCommand(bool fromToolBar) {
     const bool accepted = runDialog<Form6>();
-    AfterAngleDialog(m_state);
+    AfterAngleDialog(m_state, accepted);
     m_panDisplay->showTexts(m_state.Texts);
     if (!accepted) return;
     if (fromToolBar) {
@@ -102,7 +103,7 @@ void Form1::AirfoilView(int xchoice) {
     m_state.XChoice = xchoice;
     for (QAction* a : m_menus.checkedViews())
         a->setChecked(false);
-    m_state.VFlag = 1;
+    m_state.VFlag = ViewCode::Airfoil;
     Command1_Click();
 }
 
@@ -110,7 +111,7 @@ void Form1::CheckedView(QAction* item, int vflag) {
     for (QAction* a : m_menus.checkedViews())
         a->setChecked(a == item);
     m_state.VFlag = vflag;
-    if (vflag >= 4 && vflag <= 6) {
+    if (vflag == ViewCode::Streamlines || vflag == ViewCode::PressureContours || vflag == ViewCode::Mesh) {
         WaitCursor wait;
         Command1_Click();
     } else {
@@ -119,7 +120,7 @@ void Form1::CheckedView(QAction* item, int vflag) {
 }
 
 void Form1::PolarCommand(int polarView, bool reset) {
-    m_state.VFlag = 10;
+    m_state.VFlag = ViewCode::Polar;
     if (reset)
         m_state.PolarCount = 0;
     else
@@ -128,7 +129,7 @@ void Form1::PolarCommand(int polarView, bool reset) {
 }
 
 void Form1::BoundaryLayerView(int displayOpt) {
-    m_state.VFlag = 7;
+    m_state.VFlag = ViewCode::BoundaryLayer;
     m_state.BlDisplayOpt = displayOpt;
     Command1_Click();
 }
@@ -219,29 +220,35 @@ void Form1::connectMenus() {
     connect(m_menus.mnuZoomIn, &QAction::triggered, this, [this] { ZoomCommand(0); });
     connect(m_menus.mnuZoomOut, &QAction::triggered, this, [this] { ZoomCommand(1); });
     connect(m_menus.mnuZoomReset, &QAction::triggered, this, [this] { ZoomCommand(2); });
-    connect(m_menus.mnuCoordinates, &QAction::triggered, this, [this] { AirfoilView(2); });
-    connect(m_menus.mnuVelocityDistribution, &QAction::triggered, this, [this] { AirfoilView(0); });
-    connect(m_menus.mnuPressureDistribution, &QAction::triggered, this, [this] { AirfoilView(1); });
-    connect(m_menus.mnuAirfoilBoundaryLayer, &QAction::triggered, this, [this] { AirfoilView(3); });
-    connect(m_menus.mnuBlAirfoilView, &QAction::triggered, this, [this] { AirfoilView(3); });
-    const std::array<int, 6> codes = {2, 3, 7, 4, 5, 6};
+    connect(m_menus.mnuCoordinates, &QAction::triggered, this, [this] { AirfoilView(AirfoilSubView::Coordinates); });
+    connect(m_menus.mnuVelocityDistribution, &QAction::triggered, this,
+            [this] { AirfoilView(AirfoilSubView::VelocityDistribution); });
+    connect(m_menus.mnuPressureDistribution, &QAction::triggered, this,
+            [this] { AirfoilView(AirfoilSubView::PressureDistribution); });
+    connect(m_menus.mnuAirfoilBoundaryLayer, &QAction::triggered, this,
+            [this] { AirfoilView(AirfoilSubView::BoundaryLayer); });
+    connect(m_menus.mnuBlAirfoilView, &QAction::triggered, this,
+            [this] { AirfoilView(AirfoilSubView::BoundaryLayer); });
+    const std::array<int, 6> codes = {ViewCode::SurfaceCp,   ViewCode::SurfaceVelocity,  ViewCode::BoundaryLayer,
+                                      ViewCode::Streamlines, ViewCode::PressureContours, ViewCode::Mesh};
     const auto views = m_menus.checkedViews();
     for (int i = 0; i < 6; ++i)
         connect(views[i], &QAction::triggered, this, [this, a = views[i], v = codes[i]] { CheckedView(a, v); });
-    connect(m_menus.mnuPolar, &QAction::triggered, this, [this] { PolarCommand(1, false); });
-    connect(m_menus.mnuClCm, &QAction::triggered, this, [this] { PolarCommand(2, false); });
-    connect(m_menus.mnuTransition, &QAction::triggered, this, [this] { PolarCommand(3, false); });
-    connect(m_menus.mnuResetPolar, &QAction::triggered, this, [this] { PolarCommand(0, true); });
+    connect(m_menus.mnuPolar, &QAction::triggered, this, [this] { PolarCommand(PolarSubView::ClCd, false); });
+    connect(m_menus.mnuClCm, &QAction::triggered, this, [this] { PolarCommand(PolarSubView::ClCmAlpha, false); });
+    connect(m_menus.mnuTransition, &QAction::triggered, this,
+            [this] { PolarCommand(PolarSubView::Transition, false); });
+    connect(m_menus.mnuResetPolar, &QAction::triggered, this, [this] { PolarCommand(PolarSubView::Unset, true); });
     connect(m_menus.Digit4, &QAction::triggered, this, &Form1::Naca4Command);
     connect(m_menus.Digit5, &QAction::triggered, this, &Form1::Naca5Command);
     connect(m_menus.mnuAngle, &QAction::triggered, this, [this] { AngleCommand(false); });
     connect(m_menus.mnuFlap, &QAction::triggered, this, [this] { FlapCommand(false); });
-    const std::array<std::pair<QAction*, int>, 6> bl = {{{m_menus.mnuBlUpperProfiles, 1},
-                                                         {m_menus.mnuBlUpperFriction, 5},
-                                                         {m_menus.mnuBlUpperThickness, 3},
-                                                         {m_menus.mnuBlLowerProfiles, 2},
-                                                         {m_menus.mnuBlLowerFriction, 6},
-                                                         {m_menus.mnuBlLowerThickness, 4}}};
+    const std::array<std::pair<QAction*, int>, 6> bl = {{{m_menus.mnuBlUpperProfiles, BlSubView::UpperProfiles},
+                                                         {m_menus.mnuBlUpperFriction, BlSubView::UpperFriction},
+                                                         {m_menus.mnuBlUpperThickness, BlSubView::UpperThickness},
+                                                         {m_menus.mnuBlLowerProfiles, BlSubView::LowerProfiles},
+                                                         {m_menus.mnuBlLowerFriction, BlSubView::LowerFriction},
+                                                         {m_menus.mnuBlLowerThickness, BlSubView::LowerThickness}}};
     for (const auto& [a, opt] : bl)
         connect(a, &QAction::triggered, this, [this, o = opt] { BoundaryLayerView(o); });
     connect(m_menus.mnuBlUpdate, &QAction::triggered, this, [this] {
@@ -249,11 +256,11 @@ void Form1::connectMenus() {
         Command1_Click();
     });
     connect(m_menus.mnuReport, &QAction::triggered, this, [this] {
-        m_state.VFlag = 8;
+        m_state.VFlag = ViewCode::Report;
         Command1_Click();
     });
     connect(m_menus.mnuFourier, &QAction::triggered, this, [this] {
-        m_state.VFlag = 9;
+        m_state.VFlag = ViewCode::Fourier;
         Command1_Click();
     });
     connect(m_menus.mnuOptions, &QAction::triggered, this, &Form1::OptionsCommand);

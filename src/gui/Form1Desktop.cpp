@@ -99,7 +99,10 @@ bool Form1::OpenFile(const QString& path) {
     WaitCursor wait;
     const bool ok = readAirfoilFile(path);
     rememberFile(path, ok);
-    if (ok) m_dialogPath = QFileInfo(path).absoluteFilePath();
+    if (ok) {
+        m_dialogPath = QFileInfo(path).absoluteFilePath();
+        m_dialogPathRead = true;
+    }
     return ok;
 }
 

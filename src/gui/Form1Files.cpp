@@ -45,6 +45,7 @@ QString Form1::fileDialog(bool save, const QString& title, int filterIndex) {
     if (!m_dialogPath.isEmpty()) dialog.selectFile(m_dialogPath);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
     m_dialogPath = dialog.selectedFiles().front();
+    m_dialogPathRead = !save;
     return m_dialogPath;
 }
 
@@ -100,6 +101,9 @@ void Form1::SaveCommand() {
         return;
     }
     m_saveTitle = q(*title);
+    // Never offer the coordinate file just read as the place for a listing: the
+    // proposal is then named after what is saved ("Pressure Coefficient for 2412.dat").
+    if (m_dialogPathRead) proposeFile(q(SuggestedFileName(title->substr(title->find(' ') + 1), ".dat")));
     const QString path = fileDialog(true, m_saveTitle, 2);
     if (path.isEmpty()) return;
     WaitCursor wait;
@@ -144,6 +148,7 @@ void Form1::proposeFile(const QString& fileName) {
     const QFileInfo last(m_dialogPath);
     const QString folder = m_dialogPath.isEmpty() ? QDir::currentPath() : last.absolutePath();
     m_dialogPath = QDir(folder).filePath(fileName);
+    m_dialogPathRead = false;
 }
 
 void Form1::notify(const QString& message) {

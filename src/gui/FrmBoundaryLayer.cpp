@@ -10,6 +10,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "base/ViewCodes.h"
 #include "gui/DialogParts.h"
 #include "gui/Splash.h"
 
@@ -47,6 +48,9 @@ frmBoundaryLayer::frmBoundaryLayer(SharedState& state, QWidget* parent)
     m_tabs->addTab(reynoldsTab(), "Reynolds Number");
     m_tabs->addTab(numericalTab(), "Numerical Setting");
     m_tabs->addTab(polarTab(), "Polar Computation");
+    // Every tab caption in full: the dialog grows to fit them rather than scrolling them.
+    m_tabs->setUsesScrollButtons(false);
+    m_tabs->setElideMode(Qt::ElideNone);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_tabs);
     layout->addLayout(CommandRow(
@@ -147,7 +151,8 @@ QWidget* frmBoundaryLayer::polarTab() {
     const char* viewCaptions[] = {"Upper Surface Velocity Profiles", "Lower Surface Velocity Profiles",
                                   "Upper Surface Boundary Layer Thickness", "Lower Surface Boundary Layer Thickness"};
     for (int i = 0; i < 4; ++i)
-        m_display[i] = option(views, viewColumn, 6 + i, viewCaptions[i], m_model->displayOption == i + 1);
+        m_display[i] =
+            option(views, viewColumn, 6 + i, viewCaptions[i], m_model->displayOption == BlSubView::UpperProfiles + i);
     auto* method = new QGroupBox("Momentum Equations Solution Method for Cl/Cd polar", tab);
     auto* methodColumn = new QVBoxLayout(method);
     m_polar[0] = option(method, methodColumn, 10, "Direct Solution of Momentum Equations", m_model->polarSolution == 2);
@@ -173,7 +178,7 @@ void frmBoundaryLayer::store() {
     m.maxCdText = textOf(m_maxCd);
     m.flowSeparationModel = m_separation[0]->isChecked() ? 1 : 0;
     for (int i = 0; i < 4; ++i)
-        if (m_display[i]->isChecked()) m.displayOption = i + 1;
+        if (m_display[i]->isChecked()) m.displayOption = BlSubView::UpperProfiles + i;
     m.polarSolution = m_polar[1]->isChecked() ? 1 : 2;
 }
 

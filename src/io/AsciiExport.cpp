@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "base/ViewCodes.h"
 #include "extlib/Capacities.h"
 #include "io/AtomicFile.h"
 #include "io/NumberFormat.h"
@@ -49,7 +50,7 @@ std::vector<std::string> CoordinateLines(std::string_view sectionName, std::span
 
 std::vector<std::string> DistributionLines(int vflag, std::string_view sectionName, std::string_view angleDisplay,
                                            std::span<const float> x, std::span<const float> value) {
-    const bool cp = vflag == 2;
+    const bool cp = vflag == ViewCode::SurfaceCp;
     std::vector<std::string> lines{std::string(cp ? "Surface Cp for: " : "Surface Velocity for: ") +
                                    std::string(sectionName) + " at " + std::string(angleDisplay)};
     appendSurfaceBlocks(lines, cp ? "Upper Surface Cp (x,Cp) " : "Upper Surface Velocity (x,V) ",
@@ -137,15 +138,15 @@ std::vector<std::string> BoundaryLayerLines(int blDisplayOpt, const BlExportInpu
                                                   "Boundary Layer Thickness on the Lower Surface",
                                                   "Friction Coeff. on the Upper Surface",
                                                   "Friction Coeff. on the Lower Surface"};
-    if (blDisplayOpt < 1 || blDisplayOpt > 6) return {};
-    std::vector<std::string> lines{std::string(titles[blDisplayOpt - 1]),
+    if (blDisplayOpt < BlSubView::UpperProfiles || blDisplayOpt > BlSubView::LowerFriction) return {};
+    std::vector<std::string> lines{std::string(titles[blDisplayOpt - BlSubView::UpperProfiles]),
                                    "Airfoil: " + bl.sectionName + " Reynolds Number: " + FreeForm(bl.re)};
     const bool upper = blDisplayOpt % 2 == 1;
     const BlSurfaceExport& s = upper ? bl.upper : bl.lower;
-    if (blDisplayOpt <= 2)
+    if (blDisplayOpt <= BlSubView::LowerProfiles)
         appendProfiles(lines, s, upper, bl.profileCount);
     else
-        appendStations(lines, s.arcLength, blDisplayOpt <= 4 ? s.thickness : s.friction);
+        appendStations(lines, s.arcLength, blDisplayOpt <= BlSubView::LowerThickness ? s.thickness : s.friction);
     return lines;
 }
 
@@ -158,21 +159,23 @@ std::vector<std::string> FourierListingLines(std::span<const float, 9> a) {
 
 std::string AsciiFileText(const AsciiExportSources& src) {
     switch (src.VFlag) {
-    case 1:
+    case ViewCode::Airfoil:
         return JoinCrLf(CoordinateLines(src.sectionName, src.sectionX, src.sectionY));
-    case 2:
-        return JoinCrLf(DistributionLines(2, src.sectionName, src.angleDisplay, src.distX, src.surfaceCp));
-    case 3:
-        return JoinCrLf(DistributionLines(3, src.sectionName, src.angleDisplay, src.distX, src.surfaceV));
-    case 6:
+    case ViewCode::SurfaceCp:
+        return JoinCrLf(
+            DistributionLines(ViewCode::SurfaceCp, src.sectionName, src.angleDisplay, src.distX, src.surfaceCp));
+    case ViewCode::SurfaceVelocity:
+        return JoinCrLf(
+            DistributionLines(ViewCode::SurfaceVelocity, src.sectionName, src.angleDisplay, src.distX, src.surfaceV));
+    case ViewCode::Mesh:
         return JoinCrLf(MeshLines(src.meshX, src.meshY, src.gridX, src.gridY));
-    case 7:
+    case ViewCode::BoundaryLayer:
         return src.bl ? JoinCrLf(BoundaryLayerLines(src.blDisplayOpt, *src.bl)) : std::string();
-    case 10:
+    case ViewCode::Polar:
         return JoinCrLf(PolarLines(src.polars));
-    case 8:
+    case ViewCode::Report:
         return JoinCrLf(src.reportLines);
-    case 9:
+    case ViewCode::Fourier:
         return src.fourier.data() ? JoinCrLf(FourierListingLines(src.fourier)) : std::string();
     default:
         return {};
@@ -182,21 +185,21 @@ std::string AsciiFileText(const AsciiExportSources& src) {
 std::optional<std::string> SaveDialogTitle(int vflag, std::string_view sectionName) {
     const std::string name(sectionName);
     switch (vflag) {
-    case 1:
+    case ViewCode::Airfoil:
         return "Save " + name + " Airfoil DATA";
-    case 2:
+    case ViewCode::SurfaceCp:
         return "Save Pressure Coefficient for " + name;
-    case 3:
+    case ViewCode::SurfaceVelocity:
         return "Save Velocity Distribution for " + name;
-    case 6:
+    case ViewCode::Mesh:
         return "Save Mesh for " + name;
-    case 10:
+    case ViewCode::Polar:
         return "Save CL-CD Polar";
-    case 7:
+    case ViewCode::BoundaryLayer:
         return "Save CFD Bounday Layer Solution";
-    case 8:
+    case ViewCode::Report:
         return "Save Report for " + name;
-    case 9:
+    case ViewCode::Fourier:
         return "Save Fourier Coefficients for " + name;
     default:
         return std::nullopt;

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "base/Status.h"
+#include "base/ViewCodes.h"
 
 namespace ribcraft {
 
@@ -85,7 +86,7 @@ std::vector<std::string> FourierListingLines(std::span<const float, 9> a);
 
 // Everything the Save command can write, by view.
 struct AsciiExportSources {
-    int VFlag = 1;
+    int VFlag = ViewCode::Airfoil;
     std::string sectionName;
     std::string angleDisplay;
     std::span<const float> sectionX, sectionY; // outline, points 1..PointCount
@@ -94,10 +95,10 @@ struct AsciiExportSources {
     const float* gridX = nullptr;
     const float* gridY = nullptr;
     std::span<const PolarRecord> polars;
-    int blDisplayOpt = 1;
+    int blDisplayOpt = BlSubView::UpperProfiles;
     const BlExportInput* bl = nullptr;
-    std::vector<std::string> reportLines;                                     // view 8: the report as text lines
-    std::span<const float, 9> fourier{static_cast<const float*>(nullptr), 9}; // view 9 (unset: no data)
+    std::vector<std::string> reportLines; // ViewCode::Report: the report as text lines
+    std::span<const float, 9> fourier{static_cast<const float*>(nullptr), 9}; // ViewCode::Fourier (unset: no data)
 };
 
 // The file text of the current view (views 4, 5 and unknown views: empty, they have no data to save).

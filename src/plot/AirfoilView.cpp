@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "base/ViewCodes.h"
 #include "plot/SurfacePlots.h"
 
 namespace ribcraft {
@@ -76,7 +77,9 @@ void drawHairs(Surface& target, const SharedState& st, int n, const std::vector<
     Rgb c{0, 0, 0};
     for (int i = 2; i <= n - 2; ++i) {
         const double mx = (ox[i] + ox[i - 1]) / 2, my = (oy[i] + oy[i - 1]) / 2;
-        if (bands) c = bandColour(*bands, st.XChoice == 0 ? st.SurfaceV[i] : st.SurfaceCp[i], c);
+        if (bands)
+            c = bandColour(*bands,
+                           st.XChoice == AirfoilSubView::VelocityDistribution ? st.SurfaceV[i] : st.SurfaceCp[i], c);
         target.Line(st.SectionX[i], st.SectionY[i], mx, my, c);
         target.Line(ox[i], oy[i], ox[i + 1], oy[i + 1], c);
     }
@@ -88,7 +91,8 @@ void DrawAirfoilView(Surface& target, const SharedState& st) {
     target.Cls();
     target.SetScaleMode(ScalePixels);
     const double W = target.ScaleWidth(), H = target.ScaleHeight();
-    const double xmin = st.XChoice == 2 ? -0.1 : -0.2, xmax = st.XChoice == 2 ? 1.1 : 1.05;
+    const double xmin = st.XChoice == AirfoilSubView::Coordinates ? -0.1 : -0.2,
+                 xmax = st.XChoice == AirfoilSubView::Coordinates ? 1.1 : 1.05;
     const double h = ((xmax - xmin) / W) * H / 2;
     const int n = std::clamp(st.PointCount, 0, cap::Outline);
     const std::vector<double> X = toDoubles(std::span<const float>(st.SectionX).subspan(1), n + 1);
@@ -97,25 +101,27 @@ void DrawAirfoilView(Surface& target, const SharedState& st) {
     OutlineContext outline = OutlineContext::FromState(st);
     outline.ShowStagPoint = 1;
     DrawOutline(target, X, Y, n, st.BackgroundColor, 2, 0, xmin, xmax, -h, h, 0, 0, outline);
-    if (st.XChoice == 2) {
+    if (st.XChoice == AirfoilSubView::Coordinates) {
         DrawChordGrid(target);
         return;
     }
-    if (st.XChoice != 0 && st.XChoice != 1 && st.XChoice != 3) return;
+    if (st.XChoice != AirfoilSubView::VelocityDistribution && st.XChoice != AirfoilSubView::PressureDistribution &&
+        st.XChoice != AirfoilSubView::BoundaryLayer)
+        return;
 
     // Offset curve OX(1..n), OY(1..n).
     std::vector<double> ox(static_cast<size_t>(n) + 1, 0.0), oy(static_cast<size_t>(n) + 1, 0.0);
     const double cpScale = std::max(std::abs(st.CpHigh), std::abs(st.CpLow));
     for (int i = 1; i <= n; ++i) {
-        if (st.XChoice == 3) {
+        if (st.XChoice == AirfoilSubView::BoundaryLayer) {
             ox[i] = st.SectionX[i];
             oy[i] = st.EdgeY[i];
             continue;
         }
         // A zero largest value (no solution yet) gives no offset rather than a division by zero.
         double s = 0;
-        if (st.XChoice == 0 && st.Vmax != 0) s = st.SurfaceV[i] / st.Vmax;
-        if (st.XChoice == 1 && cpScale != 0) s = std::abs(st.SurfaceCp[i]) / cpScale;
+        if (st.XChoice == AirfoilSubView::VelocityDistribution && st.Vmax != 0) s = st.SurfaceV[i] / st.Vmax;
+        if (st.XChoice == AirfoilSubView::PressureDistribution && cpScale != 0) s = std::abs(st.SurfaceCp[i]) / cpScale;
         offsetPoint(st, i, s, ox[i], oy[i]);
     }
     if (n >= 1) {
@@ -124,14 +130,16 @@ void DrawAirfoilView(Surface& target, const SharedState& st) {
     }
     target.SetDrawWidth(1);
 
-    if (st.XChoice == 3) {
+    if (st.XChoice == AirfoilSubView::BoundaryLayer) {
         target.Print(""); // no caption
         // Without a boundary-layer solution of this outline there is no edge: the outline only.
         if (st.Bl.Solved) drawHairs(target, st, n, ox, oy, nullptr);
         return;
     }
-    const Bands bands = st.XChoice == 0 ? buildBands(st.Vmax, st.Vmin) : buildBands(st.CpHigh, st.CpLow);
-    printCaption(target, st.XChoice == 0 ? "Airfoil Surface Velocity Ratio" : "Airfoil Surface Pressure Coefficient");
+    const Bands bands = st.XChoice == AirfoilSubView::VelocityDistribution ? buildBands(st.Vmax, st.Vmin)
+                                                                           : buildBands(st.CpHigh, st.CpLow);
+    printCaption(target, st.XChoice == AirfoilSubView::VelocityDistribution ? "Airfoil Surface Velocity Ratio"
+                                                                            : "Airfoil Surface Pressure Coefficient");
     drawLegend(target, bands);
     drawHairs(target, st, n, ox, oy, &bands);
 }

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/SharedState.h"
+#include "base/ViewCodes.h"
 #include "io/NumberFormat.h"
 #include "plot/AnalysisViews.h"
 #include "plot/BoundaryLayerViews.h"
@@ -192,16 +193,16 @@ void DrawBoundaryLayerGraph(Surface& target, const SharedState& st) {
     const BlSurfaceSolution& w = upper ? st.Bl.Upper : st.Bl.Lower;
     if (!st.Bl.Solved || w.SolvedCount < 2) return;
     switch (st.BlDisplayOpt) {
-    case 1:
-    case 2:
+    case BlSubView::UpperProfiles:
+    case BlSubView::LowerProfiles:
         drawProfiles(target, st, w, upper);
         break;
-    case 3:
-    case 4:
+    case BlSubView::UpperThickness:
+    case BlSubView::LowerThickness:
         drawThickness(target, st, w, upper);
         break;
-    case 5:
-    case 6:
+    case BlSubView::UpperFriction:
+    case BlSubView::LowerFriction:
         drawFriction(target, st, w, upper);
         break;
     default:

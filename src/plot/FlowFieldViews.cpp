@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "app/FlowField.h"
+#include "base/ViewCodes.h"
 #include "io/NumberFormat.h"
 #include "plot/AnalysisViews.h"
 #include "plot/SurfacePlots.h"
@@ -171,12 +172,12 @@ void DrawPressureContours(Surface& target, const SharedState& s) {
 void FlowFieldView(Surface& target, const SharedState& state) {
     target.Cls();
     const ResultStamps& made = state.Inputs.Stamps;
-    if (state.VFlag == 6) {
+    if (state.VFlag == ViewCode::Mesh) {
         if (!made.UserMesh.Made) return;
         DrawMesh(target, state.MeshGridX, state.MeshGridY, state.Flow.KeptMX, state.Flow.KeptMY, state.MeshMin,
                  state.MeshMax, state.MeshMinY, state.MeshMaxY);
     } else if (made.FlowField.Made) {
-        if (state.VFlag == 4)
+        if (state.VFlag == ViewCode::Streamlines)
             DrawStreamlines(target, state);
         else
             DrawPressureContours(target, state);

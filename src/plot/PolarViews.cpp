@@ -9,6 +9,7 @@
 
 #include "app/PolarSweep.h"
 #include "app/SharedState.h"
+#include "base/ViewCodes.h"
 #include "io/NumberFormat.h"
 #include "plot/AnalysisViews.h"
 #include "plot/GraphFrame.h"
@@ -36,12 +37,12 @@ struct PolarCurve {
 std::vector<PolarCurve> curvesOf(int polarView, double maxCd) {
     const char* transitionTitle = "Transition Pt. (--- Lower Surf.)";
     switch (polarView) {
-    case 2:
+    case PolarSubView::ClCmAlpha:
         return {{PolarAngle, PolarCl, -20, 20, 8, -2, 2, 8, DrawSolid, "Angle of Attack (Deg.)", "Cl and Cm about c/4",
                  "Cl/Cm vs AOA"},
                 {PolarAngle, PolarCm, -20, 20, 8, -2, 2, 8, DrawSolid, "Angle of Attack (Deg.)", "Cl and Cm about c/4",
                  "Cl/Cm vs AOA"}};
-    case 3:
+    case PolarSubView::Transition:
         return {{PolarCl, PolarUpperTransition, -1.6, 2.4, 10, 0, 1, 5, DrawSolid, "Lift Coefficient",
                  "Transition Location %c", transitionTitle},
                 {PolarCl, PolarLowerTransition, -1.6, 2.4, 10, 0, 1, 5, DrawDot, "Lift Coefficient",
@@ -84,10 +85,12 @@ void drawPolarCurves(Surface& target, const SharedState& state, const StoredPola
         const std::vector<double> x = column(polar, c.xColumn), y = column(polar, c.yColumn);
         DrawGridGraph(target, x, y, polar.PolarPoints(), colour, 1, c.lineStyle, c.xmin, c.xmax, c.ymin, c.ymax, c.nx,
                       c.ny, c.xCaption, c.yCaption, c.title, context);
-        // The graph keeps its scale: the stalled points are crossed on the curve.
+        // The graph keeps its scale: the stalled points are crossed on the curve,
+        // where the curve is inside the frame.
         target.SetDrawStyle(DrawSolid);
         for (size_t k = 0; k < x.size(); ++k)
-            if (polar.stalled(k)) stallMark(target, c, x[k], y[k], QBColor(colour));
+            if (polar.stalled(k) && x[k] >= c.xmin && x[k] <= c.xmax && y[k] >= c.ymin && y[k] <= c.ymax)
+                stallMark(target, c, x[k], y[k], QBColor(colour));
     }
 }
 
@@ -98,6 +101,14 @@ void printAt(Surface& target, double x, double y, const std::string& text, Rgb c
     target.SetCurrentY(y);
     target.PrintNoNewline(text);
     target.SetForeColor(fore);
+}
+
+// text shortened with ".." until it is at most width wide.
+std::string fitted(const Surface& target, std::string text, double width) {
+    if (target.TextWidth(text) <= width) return text;
+    while (text.size() > 1 && target.TextWidth(text + "..") > width)
+        text.pop_back();
+    return text + "..";
 }
 
 std::string padded(std::string text, size_t width) {
@@ -132,26 +143,38 @@ void drawLegend(Surface& target, const std::vector<const StoredPolar*>& polars, 
         nameWidth = std::max(nameWidth, target.TextWidth(names.back()));
         flapWidth = std::max(flapWidth, target.TextWidth(flaps.back()));
     }
-    const double atFlap = atName + nameWidth + gap;
+    double reWidth = target.TextWidth("Re");
+    for (const std::string& re : res)
+        reWidth = std::max(reWidth, target.TextWidth(re));
+    // One line per polar when the three columns fit beside the graph; in a
+    // narrow picture the flap and Re columns go on a second line under the name.
+    const double right = target.ScaleLeft() + target.ScaleWidth();
+    const bool oneLine = atName + nameWidth + gap + flapWidth + gap + reWidth <= right;
+    const double atFlap = oneLine ? atName + nameWidth + gap : atName;
     const double atRe = atFlap + flapWidth + gap;
+    const double flapRow = oneLine ? 0 : 1; // the line of the flap and Re columns within a polar's lines
+    if (!oneLine)
+        for (std::string& name : names)
+            name = fitted(target, name, right - atName);
+    const double rows = flapRow + 1;
     const Rgb fore = target.ForeColor();
-    if (atFlap == headerFlap && atRe == headerRe) {
+    if (oneLine && atFlap == headerFlap && atRe == headerRe) {
         printAt(target, x0, ymax, header, fore);
     } else {
         printAt(target, atName, ymax, "Airfoil", fore);
-        printAt(target, atFlap, ymax, "Flap", fore);
-        printAt(target, atRe, ymax, "Re", fore);
+        printAt(target, atFlap, ymax + flapRow * lineHeight, "Flap", fore);
+        printAt(target, atRe, ymax + flapRow * lineHeight, "Re", fore);
     }
     for (size_t j = 0; j < polars.size(); ++j) {
         const Rgb colour = QBColor(colours[j]);
-        const double y = ymax + double(j + 1) * lineHeight;
+        const double y = ymax + (double(j) + 1) * rows * lineHeight;
         target.Line(x0, y + lineHeight / 2, x0 + target.TextWidth("     "), y + lineHeight / 2, colour);
         printAt(target, atName, y, names[j], colour);
-        printAt(target, atFlap, y, flaps[j], colour);
-        printAt(target, atRe, y, res[j], colour);
+        printAt(target, atFlap, y + flapRow * lineHeight, flaps[j], colour);
+        printAt(target, atRe, y + flapRow * lineHeight, res[j], colour);
     }
     // Below the polars: the separation model(s) the sweeps used and the stall mark.
-    double y = ymax + double(polars.size() + 1) * lineHeight;
+    double y = ymax + (double(polars.size()) + 1) * rows * lineHeight;
     for (int model : {0, 1})
         if (std::any_of(polars.begin(), polars.end(),
                         [&](const StoredPolar* p) { return p->Key.FlowSeperationModel == model; }))

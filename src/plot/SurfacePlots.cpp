@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "base/ViewCodes.h"
 #include "io/AsciiExport.h"
 #include "io/NumberFormat.h"
 #include "plot/AnalysisViews.h"
@@ -14,7 +15,7 @@ namespace ribcraft {
 
 void DrawSurfaceDistribution(Surface& target, const SharedState& st) {
     target.Cls();
-    const bool cp = st.VFlag == 2;
+    const bool cp = st.VFlag == ViewCode::SurfaceCp;
     const int n = std::clamp(st.PointCount, 0, cap::Outline);
     const int h = n / 2;
     const auto& value = cp ? st.SurfaceCp : st.SurfaceV;
@@ -49,28 +50,28 @@ void DrawFourierListing(Surface& target, const SharedState& st) {
 
 void DrawView(Surface& target, const SharedState& state) {
     switch (state.VFlag) {
-    case 1:
+    case ViewCode::Airfoil:
         DrawAirfoilView(target, state);
         break;
-    case 2:
-    case 3:
+    case ViewCode::SurfaceCp:
+    case ViewCode::SurfaceVelocity:
         DrawSurfaceDistribution(target, state);
         break;
-    case 4:
-    case 5:
-    case 6:
+    case ViewCode::Streamlines:
+    case ViewCode::PressureContours:
+    case ViewCode::Mesh:
         FlowFieldView(target, state);
         break;
-    case 7:
+    case ViewCode::BoundaryLayer:
         BoundaryLayerView(target, state);
         break;
-    case 8:
+    case ViewCode::Report:
         Report(target, state);
         break;
-    case 9:
+    case ViewCode::Fourier:
         DrawFourierListing(target, state);
         break;
-    case 10:
+    case ViewCode::Polar:
         PolarView(target, state);
         break;
     default:

@@ -246,16 +246,16 @@ TEST(DialogCommands, AngleDisplayFollowsTheAngleBoxAfterOkAndCancel) {
         d.sliderMoved(-7);
         d.ok();
     });
-    AfterAngleDialog(s);
+    AfterAngleDialog(s, accepted);
     EXPECT_TRUE(accepted);
     EXPECT_EQ(s.Texts.AngleDisplay, "-7 Deg.");
     EXPECT_EQ(s.NewFlag, 0); // the section itself is unchanged
 
     s.Texts.AngleText = "3"; // typed into the box without Enter
     accepted = RunDialog(s, [&] { AngleDialogModel(s).cancel(); });
-    AfterAngleDialog(s);
+    AfterAngleDialog(s, accepted);
     EXPECT_FALSE(accepted);
-    EXPECT_EQ(s.Texts.AngleDisplay, "3 Deg.");
+    EXPECT_EQ(s.Texts.AngleDisplay, "3 Deg."); // nothing solved yet: the box is all there is
 }
 
 TEST(CoefficientsDialog, CopiesTheSixResultTextsInCaptionOrder) {

@@ -3,8 +3,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <string>
+#include <vector>
 
 #include "analysis/Drag.h"
 #include "app/FileCommands.h"
@@ -202,6 +205,39 @@ TEST(PolarSweep, SeparationModelLeavesOutStalledAngles) {
     ASSERT_NE(with, nullptr);
     EXPECT_LT((*with)[PolarCl], (*rowAt(ActivePolars(plain)[0], 12))[PolarCl]);
     EXPECT_EQ((*with)[PolarCd], (*rowAt(ActivePolars(plain)[0], 12))[PolarCd]); // drag of the geometric angle
+}
+
+// The crossed points of the default polar begin where the section really
+// stalls: on each side at the angle where the separation model's effective
+// angle (and with it the lift it predicts) peaks, or at most two sweep steps
+// (4 degrees) beyond it, where the separated arc reaches half a chord. Seen at
+// Re 1e6: peaks at 14..18 degrees and -12..-16, first crosses one or two steps
+// further out.
+TEST(PolarSweep, StallCrossesBeginAtTheSeparationModelsLiftPeak) {
+    for (const char* section : {"0012", "2412", "4412", "23012"}) {
+        SharedState s = solvedState(section);
+        ASSERT_TRUE(Polar(s).result.ok) << section;
+        const StoredPolar& p = ActivePolars(s)[0];
+        SharedState w = solvedState(section);
+        std::vector<double> effective;
+        for (const PolarRow& r : p.PolarData) {
+            w.Texts.AngleText = std::to_string(r[PolarAngle]);
+            w.NewFlag = 1;
+            ASSERT_TRUE(RecomputeForRedraw(w).ok);
+            effective.push_back(w.EffectiveAlpha);
+        }
+        for (double side : {1.0, -1.0}) {
+            double peakAngle = 0, peak = 0, firstCross = 99;
+            for (size_t i = 0; i < p.PolarData.size(); ++i) {
+                const double a = side * p.PolarData[i][PolarAngle];
+                if (side * effective[i] > peak) peak = side * effective[i], peakAngle = a;
+                if (p.stalled(i) && a > 0) firstCross = std::min(firstCross, a);
+            }
+            const std::string what = std::string(section) + (side > 0 ? " positive" : " negative");
+            EXPECT_GE(firstCross, peakAngle) << what;
+            EXPECT_LE(firstCross, peakAngle + 4) << what;
+        }
+    }
 }
 
 TEST(PolarSweep, TruckenbrodtSettingChangesTheDrag) {

@@ -3,6 +3,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <fstream>
+#include <iterator>
 #include <regex>
 
 #include "BatchFixture.h"
@@ -223,6 +225,30 @@ TEST_F(BatchTest, ScriptStopsAtTheFirstRefusedLine) {
     std::ostringstream err2;
     EXPECT_EQ(runner.runScript(second, err2), 1);
     EXPECT_EQ(err2.str(), "line 2: unknown view: nowhere\n");
+}
+
+// The mesh export follows every input the mesh is made from, set in any
+// order: the same as a run given those inputs before the mesh was first made.
+TEST_F(BatchTest, MeshExportFollowsFlapAndMeshSettings) {
+    const auto meshText = [this](BatchRunner& r, const std::string& name) {
+        const CommandResult saved = r.runLine("save " + Path(name));
+        EXPECT_TRUE(saved.ok) << saved.message;
+        std::ifstream in(Path(name), std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    };
+    Run({"view mesh"});
+    std::string before = meshText(runner, "plain.txt");
+    for (const char* change : {"flap 50 30", "set OuterRadius 4", "set GridCluster 1.6", "points 60"}) {
+        Run({std::string(change)});
+        const std::string changed = meshText(runner, "changed.txt");
+        EXPECT_NE(changed, before) << change;
+        before = changed;
+    }
+    std::ostringstream freshOut;
+    BatchRunner fresh{freshOut};
+    for (const char* line : {"flap 50 30", "set OuterRadius 4", "set GridCluster 1.6", "points 60", "view mesh"})
+        ASSERT_TRUE(fresh.runLine(line).ok) << line;
+    EXPECT_EQ(meshText(runner, "last.txt"), meshText(fresh, "fresh.txt"));
 }
 
 } // namespace

@@ -190,6 +190,10 @@ TEST(ToolBar, TipsAppearAfterTheDelayAndTheGraphicBarHasTipsAndSixVisibleSpots) 
 
     auto* bar = f.findChild<GraphicToolBar*>("Picture4");
     ASSERT_NE(bar, nullptr);
+    // The graphic bar shows tooltips of its own: the panel tip goes when the pointer arrives there.
+    QEnterEvent enter(QPointF(5, 5), bar->mapToGlobal(QPointF(5, 5)), bar->mapToGlobal(QPointF(5, 5)));
+    QApplication::sendEvent(bar, &enter);
+    EXPECT_FALSE(f.tipBox()->isVisible());
     const QImage plain = bar->grab().toImage();
     for (int k = 0; k < 6; ++k) {
         const HotSpot& h = bar->hotSpots()[k];
@@ -304,6 +308,18 @@ TEST(Files, DroppedFilesAreReadAndRemembered) {
     f.state().Texts.SectionName = "other";
     f.recentMenu()->actions().front()->trigger();
     EXPECT_EQ(f.state().Texts.SectionName, "NACA 2412 from file");
+
+    // Save never proposes the coordinate file just read: it would be overwritten by a listing.
+    f.menus().mnuCp->trigger();
+    QString proposed;
+    withNextDialog([&](QWidget* dialog) {
+        auto* files = qobject_cast<QFileDialog*>(dialog);
+        ASSERT_NE(files, nullptr);
+        proposed = files->selectedFiles().value(0);
+        files->reject();
+    });
+    f.menus().mnuSave->trigger();
+    EXPECT_EQ(QFileInfo(proposed).fileName().toStdString(), "Pressure Coefficient for NACA 2412 from file.dat");
 }
 
 // Export View at the drawing area's size gives the very picture on the screen.

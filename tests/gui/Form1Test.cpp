@@ -95,6 +95,63 @@ TEST(MainWindow, ViewCommandChangesTheViewAndLegend) {
     EXPECT_EQ(f.titlePanel()->text(), "0012:  Report");
 }
 
+// Menus, scripts, help contexts and exported files know the views by number:
+// every view command must land on its own view and sub-view code. The numbers
+// are written out here on purpose, independent of the names the code uses.
+TEST(MainWindow, EveryViewCommandSetsItsViewNumbers) {
+    ShownWindow w;
+    Form1& f = w.form;
+    const MainMenus& m = f.menus();
+    struct Expected {
+        QAction* action;
+        int VFlag;
+        int XChoice, BlDisplayOpt, PolarView; // -1: not this command's business
+    };
+    const Expected table[] = {
+        {m.mnuCoordinates, 1, 2, -1, -1},
+        {m.mnuVelocityDistribution, 1, 0, -1, -1},
+        {m.mnuPressureDistribution, 1, 1, -1, -1},
+        {m.mnuAirfoilBoundaryLayer, 1, 3, -1, -1},
+        {m.mnuCp, 2, -1, -1, -1},
+        {m.mnuVelocity, 3, -1, -1, -1},
+        {m.mnuStream, 4, -1, -1, -1},
+        {m.mnuPressure, 5, -1, -1, -1},
+        {m.mnuMesh, 6, -1, -1, -1},
+        {m.mnuBoundaryLayer, 7, -1, -1, -1},
+        {m.mnuBlUpperProfiles, 7, -1, 1, -1},
+        {m.mnuBlLowerProfiles, 7, -1, 2, -1},
+        {m.mnuBlUpperThickness, 7, -1, 3, -1},
+        {m.mnuBlLowerThickness, 7, -1, 4, -1},
+        {m.mnuBlUpperFriction, 7, -1, 5, -1},
+        {m.mnuBlLowerFriction, 7, -1, 6, -1},
+        {m.mnuBlAirfoilView, 1, 3, -1, -1},
+        {m.mnuReport, 8, -1, -1, -1},
+        {m.mnuFourier, 9, -1, -1, -1},
+        {m.mnuPolar, 10, -1, -1, 1},
+        {m.mnuClCm, 10, -1, -1, 2},
+        {m.mnuTransition, 10, -1, -1, 3},
+    };
+    for (const Expected& e : table) {
+        e.action->trigger();
+        const SharedState& s = f.state();
+        const std::string name = e.action->objectName().toStdString() + " " + e.action->text().toStdString();
+        EXPECT_EQ(s.VFlag, e.VFlag) << name;
+        if (e.XChoice >= 0) {
+            EXPECT_EQ(s.XChoice, e.XChoice) << name;
+        }
+        if (e.BlDisplayOpt >= 0) {
+            EXPECT_EQ(s.BlDisplayOpt, e.BlDisplayOpt) << name;
+        }
+        if (e.PolarView >= 0) {
+            EXPECT_EQ(s.PolarView, e.PolarView) << name;
+        }
+    }
+    // The reset keeps the chosen polar graph.
+    m.mnuResetPolar->trigger();
+    EXPECT_EQ(f.state().VFlag, 10);
+    EXPECT_EQ(f.state().PolarView, 3);
+}
+
 TEST(MainWindow, CancelledDialogDoesNotRedraw) {
     ShownWindow w;
     Form1& f = w.form;

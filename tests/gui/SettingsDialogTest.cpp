@@ -45,7 +45,7 @@ TEST(SettingsDialogForms, Form6SliderWritesTheBoxAndOkAppliesTheTypedText) {
     EXPECT_EQ(slider->value(), 20);
     EXPECT_EQ(box->text(), "25");
     QTest::mouseClick(child<QPushButton>(&form, "Command1"), Qt::LeftButton);
-    AfterAngleDialog(s);
+    AfterAngleDialog(s, true);
     EXPECT_EQ(s.Texts.AngleText, "25");
     EXPECT_EQ(s.Texts.AngleDisplay, "25 Deg.");
 }

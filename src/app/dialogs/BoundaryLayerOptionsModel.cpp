@@ -5,6 +5,7 @@
 
 #include "app/dialogs/DialogText.h"
 #include "app/dialogs/OptionsDialogModel.h"
+#include "base/ViewCodes.h"
 #include "io/NumberFormat.h"
 
 namespace ribcraft {
@@ -29,6 +30,12 @@ int heldCount(const std::string& text, int lo, int hi) {
     return std::clamp(RoundHalfEven(held(text, lo, hi)), lo, hi);
 }
 
+// The dialog offers the velocity profiles and the thickness of either surface,
+// not the friction graphs.
+bool offeredDisplay(int option) {
+    return option >= BlSubView::UpperProfiles && option <= BlSubView::LowerThickness;
+}
+
 } // namespace
 
 BoundaryLayerOptionsModel::BoundaryLayerOptionsModel(SharedState& state) : m_state(state) {
@@ -42,7 +49,7 @@ BoundaryLayerOptionsModel::BoundaryLayerOptionsModel(SharedState& state) : m_sta
     gridHeightText = DecimalText(state.BlLimit);
     maxCdText = DecimalText(state.MaxCdSetting);
     flowSeparationModel = state.FlowSeperationModel == 1 ? 1 : 0;
-    displayOption = state.BlDisplayOpt >= 1 && state.BlDisplayOpt <= 4 ? state.BlDisplayOpt : 0;
+    displayOption = offeredDisplay(state.BlDisplayOpt) ? state.BlDisplayOpt : 0;
     polarSolution = state.PolarSolution == 2 ? 2 : 1;
 }
 
@@ -92,7 +99,7 @@ void BoundaryLayerOptionsModel::ok() {
     s.BlLimit = held(gridHeightText, 1, 1000);
     s.MaxCdSetting = held(maxCdText, 1, 1000);
     s.FlowSeperationModel = flowSeparationModel == 1 ? 1 : 0;
-    if (displayOption >= 1 && displayOption <= 4) s.BlDisplayOpt = displayOption;
+    if (offeredDisplay(displayOption)) s.BlDisplayOpt = displayOption;
     s.PolarSolution = polarSolution == 2 ? 2 : 1;
     s.CompBlFlag = 1;
 }

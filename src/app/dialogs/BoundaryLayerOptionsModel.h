@@ -48,7 +48,7 @@ public:
     // Tab "Polar Computation"
     std::string maxCdText;       // MaxCdSetting
     int flowSeparationModel = 0; // 1 "Employ Simple Flow Seperation Model", 0 "No Flow Seperation Model"
-    int displayOption = 1;       // BlDisplayOpt 1..4; 0 = none of the four chosen (the view is kept)
+    int displayOption = 1;       // BlDisplayOpt, profiles or thickness; 0 = none of the four chosen (the view is kept)
     int polarSolution = 1;       // 2 "Direct Solution of Momentum Equations", 1 "Solution due to E. Truckenbrodt"
 
     // The typed values as OK would take them: text where a number belongs, a

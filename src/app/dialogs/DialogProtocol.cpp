@@ -14,8 +14,13 @@ void AfterNacaAccepted(SharedState& state) {
     state.NewGrid = 1;
 }
 
-void AfterAngleDialog(SharedState& state) {
-    state.Texts.AngleDisplay = AngleDisplayFor(state.Texts.AngleText);
+void AfterAngleDialog(SharedState& state, bool accepted) {
+    // A cancelled dialog solves nothing: the display keeps the angle of the
+    // solution shown, even when the box holds an angle typed without Enter.
+    if (!accepted && state.Inputs.Stamps.Panel.Made)
+        state.Texts.AngleDisplay = state.Inputs.PanelMadeFrom.AngleDisplay;
+    else
+        state.Texts.AngleDisplay = AngleDisplayFor(state.Texts.AngleText);
 }
 
 void AfterFlapDialog(SharedState& state, double pi, bool accepted) {

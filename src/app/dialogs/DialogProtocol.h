@@ -32,8 +32,10 @@ std::string AngleDisplayFor(std::string_view angleText);
 // solution and the mesh must be recomputed.
 void AfterNacaAccepted(SharedState& state);
 
-// After the angle dialog, accepted or not: the display follows the angle box.
-void AfterAngleDialog(SharedState& state);
+// After the angle dialog: when accepted the display follows the angle box
+// (the redraw that follows solves that angle); when cancelled it shows the
+// angle of the solution on screen.
+void AfterAngleDialog(SharedState& state, bool accepted);
 
 // After the flap dialog, accepted or not: the derived hinge fraction and
 // deflection in radians (rounded to 4-byte floats). When accepted the outline
@@ -45,7 +47,7 @@ void AfterOptionsAccepted(SharedState& state);
 
 // The angle box of the main window took Enter: the display follows it.
 inline void AngleBoxEntered(SharedState& state) {
-    AfterAngleDialog(state);
+    AfterAngleDialog(state, true);
 }
 
 } // namespace ribcraft

@@ -1,22 +1,24 @@
 #include "app/dialogs/HelpContexts.h"
 
+#include "base/ViewCodes.h"
+
 namespace ribcraft {
 
 HelpCall ContextHelpFor(int vflag) {
     switch (vflag) {
-    case 1:
-    case 2:
-    case 3:
+    case ViewCode::Airfoil:
+    case ViewCode::SurfaceCp:
+    case ViewCode::SurfaceVelocity:
         return {HelpContext, 60};
-    case 4:
+    case ViewCode::Streamlines:
         return {HelpContext, 190};
-    case 5:
+    case ViewCode::PressureContours:
         return {HelpContext, 200};
-    case 6:
+    case ViewCode::Mesh:
         return {HelpContext, 160};
-    case 7:
+    case ViewCode::BoundaryLayer:
         return {HelpContext, 170};
-    case 10:
+    case ViewCode::Polar:
         return {HelpContext, 150};
     default:
         return {HelpContents, 1};

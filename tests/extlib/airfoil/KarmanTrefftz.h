@@ -42,15 +42,22 @@ public:
     }
 
     // Surface speed (free stream 1) at circle angle theta.
-    double speed(double theta, double alphaDeg) const {
-        const double al = alphaDeg * std::numbers::pi / 180.0;
-        const C zeta = circle(theta), d = zeta - m_mu;
-        const double gamma = 4.0 * std::numbers::pi * m_a * std::sin(al + m_beta);
-        const C w = std::exp(C(0, -al)) - std::exp(C(0, al)) * m_a * m_a / (d * d) +
-                    C(0, 1) * gamma / (2.0 * std::numbers::pi * d);
-        const C q = (zeta - m_b) / (zeta + m_b), qn = std::pow(q, m_n);
-        const C dz = 4.0 * m_n * m_n * m_b * m_b * qn / ((zeta * zeta - m_b * m_b) * (1.0 - qn) * (1.0 - qn));
-        return std::abs(w) / std::abs(dz);
+    double speed(double theta, double alphaDeg) const { return speedAt(circle(theta), alphaDeg); }
+
+    // Speed (free stream 1) at the normalised field point p outside the
+    // section: the circle plane point is found by Newton's method on the map
+    // (far away z ~ zeta, so z itself starts it). NaN when it does not
+    // converge to a point outside the circle.
+    double fieldSpeed(C p, double alphaDeg) const {
+        const C z = p * m_chord + m_le;
+        C zeta = z;
+        for (int it = 0; it < 100 && std::abs(map(zeta) - z) > 1e-13 * std::abs(z); ++it) {
+            const C q = (zeta - m_b) / (zeta + m_b), qn = std::pow(q, m_n);
+            zeta -= (map(zeta) - z) /
+                    (4.0 * m_n * m_n * m_b * m_b * qn / ((zeta * zeta - m_b * m_b) * (1.0 - qn) * (1.0 - qn)));
+        }
+        if (std::abs(map(zeta) - z) > 1e-10 * std::abs(z) || std::abs(zeta - m_mu) <= m_a) return NAN;
+        return speedAt(zeta, alphaDeg);
     }
 
     // Circle angle of the surface point nearest the normalised point p.
@@ -92,6 +99,17 @@ public:
     }
 
 private:
+    // |dw/dzeta| / |dz/dzeta| at a circle-plane point on or outside the circle.
+    double speedAt(C zeta, double alphaDeg) const {
+        const double al = alphaDeg * std::numbers::pi / 180.0;
+        const C d = zeta - m_mu;
+        const double gamma = 4.0 * std::numbers::pi * m_a * std::sin(al + m_beta);
+        const C w = std::exp(C(0, -al)) - std::exp(C(0, al)) * m_a * m_a / (d * d) +
+                    C(0, 1) * gamma / (2.0 * std::numbers::pi * d);
+        const C q = (zeta - m_b) / (zeta + m_b), qn = std::pow(q, m_n);
+        const C dz = 4.0 * m_n * m_n * m_b * m_b * qn / ((zeta * zeta - m_b * m_b) * (1.0 - qn) * (1.0 - qn));
+        return std::abs(w) / std::abs(dz);
+    }
     C circle(double theta) const { return m_mu + m_a * std::exp(C(0, theta - m_beta)); }
     C map(C zeta) const {
         if (std::abs(zeta - m_b) < 1e-14) return C(m_n * m_b, 0);
