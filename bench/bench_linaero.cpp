@@ -33,7 +33,7 @@ void BM_LinAero(benchmark::State& state) {
         la.AngleOfAttack = 4.0;
         la.NumberOfPoints = 2 * h;
         la.SimulationOrder = 200;
-        la.AeroCoeff(Y[1], X[1]);
+        if (!la.AeroCoeff(Y[1], X[1]).ok()) state.SkipWithError("the thin-airfoil evaluation refused the loop");
         benchmark::DoNotOptimize(la.A0);
     }
 }

@@ -1,5 +1,6 @@
 #include "analysis/Drag.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "analysis/SurfaceBoundaryLayer.h"
@@ -87,7 +88,18 @@ DragResult ComputeDrag(const DragInputs& in) {
         r.EffectiveAlpha += -0.5 * r.SeparatedArc2 * (in.Alpha + TrailingEdgeSlope(d, true));
     }
     r.Cd = r.Cd1 + r.Cd2;
-    r.StallFlag = (r.SeparatedArc1 > 0.5 || r.SeparatedArc2 > 0.5) ? 1 : 0;
+    // Stall: the suction side separated over more than half the chord. The
+    // lift's sign names that side; the angle's sign does only without a flap
+    // (a deflected flap gives lift against the angle, and the layer on its
+    // pressure side stops in the hinge's concave corner without the section
+    // stalling). At zero lift either side counts.
+    if (std::isfinite(in.Lift)) {
+        const double arc1 = separatedArc(first, lower.last), arc2 = separatedArc(second, upper.last);
+        r.SuctionArc = in.Lift > 0 ? arc2 : in.Lift < 0 ? arc1 : std::max(arc1, arc2);
+    } else {
+        r.SuctionArc = std::max(r.SeparatedArc1, r.SeparatedArc2);
+    }
+    r.StallFlag = r.SuctionArc > 0.5 ? 1 : 0;
     if (!std::isfinite(r.Cd) || !std::isfinite(r.EffectiveAlpha)) return failed();
     r.ok = true;
     return r;

@@ -5,6 +5,7 @@
 // stall flag. Works on plain inputs; the caller keeps its previous results
 // when the computation fails.
 
+#include <limits>
 #include <span>
 #include <string>
 #include <vector>
@@ -26,6 +27,10 @@ struct DragInputs {
     double Alpha = 0; // angle of attack, degrees
     double re = 1000000;
     int PolarSolution = 1;
+    // Lift of the panel solution: its sign names the suction side, whose
+    // separated arc sets the stall flag. Not a number: the surfaces the
+    // separation model corrects (by the angle's sign) set it.
+    double Lift = std::numeric_limits<double>::quiet_NaN();
 };
 
 struct DragResult {
@@ -35,13 +40,14 @@ struct DragResult {
     double Cd = 0;                               // Cd1 + Cd2
     double Cd1 = 0, Cd2 = 0;                     // first surface (towards point 1), second surface
     double EffectiveAlpha = 0;                   // degrees, Alpha corrected by the separation model
-    int StallFlag = 0;                           // 1 when either surface has more than 0.5 chord of separated arc
+    int StallFlag = 0;                           // 1 when the suction side has more than 0.5 chord separated
     int StagPoint = 0;                           // panel of least speed
     int TransitionPoint = 0;                     // station where the laminar part of the second surface ends
     int Transition1 = 0;                         // the same on the first surface
     int K1 = 0, K2 = 0;                          // stations of the two surfaces
     int last1 = 0, last2 = 0;                    // last attached turbulent station of each surface
     double SeparatedArc1 = 0, SeparatedArc2 = 0; // L1, L2 of the separation model (0 when not applied)
+    double SuctionArc = 0;                       // separated arc of the suction side, chords
 
     StationLayout Stations; // the stations both layers were marched on
 };

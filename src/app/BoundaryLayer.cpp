@@ -142,27 +142,28 @@ bool BoundaryLayerWanted(const SharedState& s) {
 
 CommandResult BoundaryLayer(SharedState& s, const BlSolver& solver) {
     if (!BoundaryLayerWanted(s)) return {};
-    if (!inputsUsable(s) || !solver) return CommandResult::failure(BlErrorMessage);
+    if (!inputsUsable(s) || !solver) return CommandResult::failure(ErrorKind::BoundaryLayerFailed, BlErrorMessage);
     s.SectionX[s.PointCount + 1] = s.SectionX[1];
     s.SectionY[s.PointCount + 1] = s.SectionY[1];
     const size_t n = size_t(s.PointCount);
     const SurfaceDistribution d{{&s.SectionX[1], n + 1}, {&s.SectionY[1], n + 1}, {&s.SurfaceV[1], n}, s.PointCount};
     StationLayout layout;
-    if (!BuildStations(d, layout)) return CommandResult::failure(BlErrorMessage);
+    if (!BuildStations(d, layout)) return CommandResult::failure(ErrorKind::BoundaryLayerFailed, BlErrorMessage);
 
     BoundaryLayerStore next;
     std::string warning;
     if (!solveOne(solver, s, layout.first, false, next.Lower, warning) ||
         !solveOne(solver, s, layout.second, true, next.Upper, warning))
-        return CommandResult::failure(BlErrorMessage);
+        return CommandResult::failure(ErrorKind::BoundaryLayerFailed, BlErrorMessage);
     const double cd = next.Lower.Cd + next.Upper.Cd;
-    if (!std::isfinite(cd)) return CommandResult::failure(BlErrorMessage);
+    if (!std::isfinite(cd)) return CommandResult::failure(ErrorKind::BoundaryLayerFailed, BlErrorMessage);
 
     // The contours displaced by delta* and by delta.
     const std::vector<double> displaced = OutlineOffsets(d, layout, next.Lower.Thickness[1], next.Upper.Thickness[1]);
     const std::vector<double> edge = OutlineOffsets(d, layout, next.Lower.Thickness[0], next.Upper.Thickness[0]);
     for (size_t p = 1; p <= n + 1; ++p) {
-        if (!std::isfinite(displaced[p]) || !std::isfinite(edge[p])) return CommandResult::failure(BlErrorMessage);
+        if (!std::isfinite(displaced[p]) || !std::isfinite(edge[p]))
+            return CommandResult::failure(ErrorKind::BoundaryLayerFailed, BlErrorMessage);
     }
     const auto keptDisplaced = s.DisplacedY, keptEdge = s.EdgeY;
     for (size_t p = 1; p <= n + 1; ++p) {
@@ -173,7 +174,7 @@ CommandResult BoundaryLayer(SharedState& s, const BlSolver& solver) {
     if (!newCLCm(s).ok()) {
         s.DisplacedY = keptDisplaced;
         s.EdgeY = keptEdge;
-        return CommandResult::failure(BlErrorMessage);
+        return CommandResult::failure(ErrorKind::BoundaryLayerFailed, BlErrorMessage);
     }
     next.Solved = true;
     s.Bl = std::move(next);

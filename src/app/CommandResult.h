@@ -1,9 +1,15 @@
 #pragma once
 // The outcome of a command that can fail in an expected way (a section that
 // cannot be built, a file that cannot be read): the core never shows a
-// message itself, it returns one.
+// message itself, it returns one. A command's outcome is a Status (kind and
+// message) plus the notices that do not stop the command; ok and message
+// mirror the status, and only the factories below make a failure, so the
+// two cannot disagree.
 
 #include <string>
+#include <utility>
+
+#include "base/Status.h"
 
 namespace ribcraft {
 
@@ -17,8 +23,21 @@ struct CommandResult {
     // (the polar store is full): the window shows it in a message box of its
     // own, never inside the separation warning; the batch tool prints it.
     std::string notice = {};
+    // Why the command failed; ErrorKind::None when it did not. The window
+    // decides how to show a failure from the kind, never from the text.
+    ErrorKind kind = ErrorKind::None;
 
-    static CommandResult failure(std::string text) { return {false, std::move(text), {}, {}}; }
+    static CommandResult failure(ErrorKind kind, std::string text) {
+        return {false, std::move(text), {}, {}, kind == ErrorKind::None ? ErrorKind::InvalidInput : kind};
+    }
+    // A value or command the program cannot accept.
+    static CommandResult failure(std::string text) { return failure(ErrorKind::InvalidInput, std::move(text)); }
+    // The outcome of a step that reports a Status, with its kind.
+    static CommandResult from(const Status& status) {
+        return status.ok() ? CommandResult{} : failure(status.kind(), status.message());
+    }
+
+    Status status() const { return ok ? Status::Ok() : Status::Error(kind, message); }
 };
 
 } // namespace ribcraft

@@ -17,6 +17,7 @@ DragInputs DragInputsOf(const SharedState& s, double alpha) {
     in.Alpha = alpha;
     in.re = s.re;
     in.PolarSolution = s.PolarSolution;
+    in.Lift = s.PanelCl;
     return in;
 }
 
@@ -25,7 +26,7 @@ CommandResult RunDrag(SharedState& s) {
     s.SectionX[s.PointCount + 1] = s.SectionX[1];
     s.SectionY[s.PointCount + 1] = s.SectionY[1];
     const DragResult r = ComputeDrag(DragInputsOf(s, s.Alpha));
-    if (!r.ok || !std::isfinite(r.Cd)) return CommandResult::failure(BlErrorMessage);
+    if (!r.ok || !std::isfinite(r.Cd)) return CommandResult::failure(ErrorKind::BoundaryLayerFailed, BlErrorMessage);
 
     s.StagPoint = r.StagPoint;
     s.TransitionPoint = r.TransitionPoint;

@@ -11,8 +11,8 @@ namespace ribcraft {
 
 // On a fault the previous drag, angle and stall flag stay and the program's
 // message is returned.
-// The integral-layer inputs of the state's present panel solution at alpha
-// degrees (the outline closed at point N + 1 by the caller).
+// The integral-layer inputs of the state's present panel solution and its
+// lift at alpha degrees (the outline closed at point N + 1 by the caller).
 DragInputs DragInputsOf(const SharedState& s, double alpha);
 
 CommandResult RunDrag(SharedState& s);

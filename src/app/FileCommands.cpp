@@ -4,8 +4,8 @@
 #include <span>
 
 #include "app/PolarSweep.h"
-#include "app/ReportSource.h"
 #include "app/Recompute.h"
+#include "app/ReportSource.h"
 #include "extlib/airfoil/FileSection.h"
 #include "extlib/airfoil/NacaSection.h"
 #include "io/AirfoilReader.h"
@@ -28,9 +28,9 @@ CommandResult ReadAirfoil(SharedState& s, const std::string& path) {
 }
 
 CommandResult AcceptAirfoilFile(SharedState& s, const AirfoilFileData& file, const std::string& path) {
-    if (!file.ok) return CommandResult::failure(AirfoilReadMessage(file));
-    const CommandResult refused =
-        CommandResult::failure(std::string(AirfoilReadError) + "\nThe section cannot be built from these points.");
+    if (!file.ok) return CommandResult::failure(ErrorKind::BadFile, AirfoilReadMessage(file));
+    const CommandResult refused = CommandResult::failure(
+        ErrorKind::BadFile, std::string(AirfoilReadError) + "\nThe section cannot be built from these points.");
     if (file.NUpper > cap::RawList || file.NLower > cap::RawList) return refused;
 
     Array1<float, cap::RawList> xu{}, yu{}, xl{}, yl{};
@@ -131,7 +131,7 @@ std::string AsciiFileText(const SharedState& s) {
 
 CommandResult AsciiFile(SharedState& s, const std::string& path) {
     s.ExportFileName = path;
-    if (Status st = WriteTextFile(path, AsciiFileText(s)); !st) return CommandResult::failure(st.message());
+    if (Status st = WriteTextFile(path, AsciiFileText(s)); !st) return CommandResult::from(st);
     return {};
 }
 
@@ -149,7 +149,7 @@ std::string SuggestedFileName(std::string_view sectionName, std::string_view ext
 
 CommandResult ExportDxf(const SharedState& s, const std::string& path) {
     if (Status st = WriteDxfFile(path, points(s.SectionX, s.PointCount), points(s.SectionY, s.PointCount)); !st)
-        return CommandResult::failure(st.message());
+        return CommandResult::from(st);
     return {};
 }
 

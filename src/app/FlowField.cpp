@@ -105,7 +105,7 @@ CommandResult ComputeContours(SharedState& s, int vflag) {
         streamlines ? StreamlineLevelValues(f.psi(1, 1)) : PressureLevelValues(s.CpHigh, s.CpLow);
     Result<ContourSegments> c =
         CallContr(f.GridX, f.GridY, streamlines ? f.PsiField : f.CpField, f.MX, f.MY, std::move(levels));
-    if (!c) return CommandResult::failure(c.status().message());
+    if (!c) return CommandResult::from(c.status());
     f.Contours = std::move(c).value();
     f.ContourView = vflag;
     return {};

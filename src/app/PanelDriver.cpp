@@ -96,7 +96,7 @@ CommandResult PlainSolution(SharedState& s) {
         !st.ok()) {
         s.SectionNumber = previousNumber;
         s.Alpha = previousAlpha;
-        return CommandResult::failure(st.message());
+        return CommandResult::from(st);
     }
     s.ClPanel = s.PanelCl;
     s.CmLePanel = s.PanelCmLE;

@@ -96,11 +96,11 @@ bool sweepAngle(SharedState& s, double alpha, StoredPolar& polar) {
     const double cd = layers.Cd1 + layers.Cd2;
     const double cm = QuarterChordMoment(s.PanelCl, s.PanelCmLE, s.Alpha, cd);
     s.Polars.CmQuarter = cm;
-    // Half a chord or more of separated arc on the suction side: the section
-    // has stalled. The separation model leaves such angles out; without it
-    // they are kept and flagged.
-    const bool stalled = layers.SeparatedArc1 >= 0.5 || layers.SeparatedArc2 >= 0.5;
-    if (s.FlowSeperationModel == 1 && stalled) return true;
+    // The separation model leaves out the angles where a surface it corrects
+    // has half a chord or more of separated arc. Points are flagged stalled
+    // where the suction side has (the side the plain solution's lift names).
+    if (s.FlowSeperationModel == 1 && (layers.SeparatedArc1 >= 0.5 || layers.SeparatedArc2 >= 0.5)) return true;
+    const bool stalled = layers.SuctionArc >= 0.5;
     const StationLayout& st = layers.Stations;
     const PolarRow row{alpha,
                        s.PanelCl,
@@ -179,7 +179,7 @@ PolarOutcome Polar(SharedState& s) {
         ok = sweepAngle(s, -20 + double(k - 1) / (K - 1) * 40, store.back());
     s.Alpha = remembered;
     s.NewFlag = 1; // the arrays hold the last angle: the next redraw solves the current one again
-    if (!ok) out.result = CommandResult::failure(BlErrorMessage);
+    if (!ok) out.result = CommandResult::failure(ErrorKind::BoundaryLayerFailed, BlErrorMessage);
     return out;
 }
 

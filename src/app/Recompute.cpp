@@ -197,7 +197,8 @@ void BoundaryLayerStep(SharedState& s, bool needed, CommandResult& out) {
     ResultStamps& made = s.Inputs.Stamps;
     if (!requested && s.CompBlFlag != 1 && IsCurrent(s, made.BoundaryLayer, BoundaryLayerGroups) && s.Bl.Solved) return;
     s.CompBlFlag = 1;
-    const CommandResult r = s.HaveSolution ? BoundaryLayer(s) : CommandResult::failure(BlErrorMessage);
+    const CommandResult r =
+        s.HaveSolution ? BoundaryLayer(s) : CommandResult::failure(ErrorKind::BoundaryLayerFailed, BlErrorMessage);
     if (!r.ok) {
         DropBoundaryLayer(s);
         if (out.ok) out = r;
@@ -256,7 +257,7 @@ bool UpdateThinAirfoil(SharedState& s, double angleDegrees) {
     aero.AngleOfAttack = angleDegrees;
     aero.NumberOfPoints = s.PointCount;
     aero.SimulationOrder = 200;
-    if (!aero.AeroCoeff(s.SectionY[1], s.SectionX[1]).ok) {
+    if (!aero.AeroCoeff(s.SectionY[1], s.SectionX[1]).ok()) {
         std::fill(std::begin(s.A), std::end(s.A), 0.0f);
         s.LiftCoeff = s.CmLeadingEdge = 0;
         s.CmC4 = s.AlphaCl0 = 0;

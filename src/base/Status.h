@@ -12,14 +12,15 @@
 namespace ribcraft {
 
 enum class ErrorKind {
-    None,          // success
-    InvalidInput,  // a value or command the program cannot accept
-    BadFile,       // a file that cannot be read or has no usable section
-    KernelRefused, // a numerical kernel refused its input (e.g. an invalid section)
-    SolverFailed,  // a solver could not reach a result (e.g. a boundary layer that cannot go on)
-    WriteFailed,   // a file could not be written whole
-    NotAvailable,  // the result asked for does not exist for the present inputs
-    Cancelled,     // the user cancelled
+    None,                // success
+    InvalidInput,        // a value or command the program cannot accept
+    BadFile,             // a file that cannot be read or has no usable section
+    KernelRefused,       // a numerical kernel refused its input (e.g. an invalid section)
+    SolverFailed,        // a solver could not reach a result for this input
+    BoundaryLayerFailed, // the boundary-layer routines could not go on (the window shows these in a message box)
+    WriteFailed,         // a file could not be written whole
+    NotAvailable,        // the result asked for does not exist for the present inputs
+    Cancelled,           // the user cancelled
 };
 
 class [[nodiscard]] Status {

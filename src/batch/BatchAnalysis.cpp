@@ -32,7 +32,7 @@ CommandResult BatchRunner::sweepCommand(const std::vector<std::string>& w) {
         q.viscous = false;
     }
     const auto table = RunSweep(m_state, q);
-    if (!table) return CommandResult::failure(table.status().message());
+    if (!table) return CommandResult::from(table.status());
     m_out << SweepTableText(*table);
     CommandResult r;
     r.warning = table->warning;
@@ -44,7 +44,7 @@ CommandResult BatchRunner::polarCommand(const std::string& path) {
     const PolarOutcome o = Polar(m_state);
     if (!o.result.ok && o.polar == 0) return o.result;
     const Status written = WritePolarFile(m_state, path);
-    if (!written.ok()) return CommandResult::failure(written.message());
+    if (!written.ok()) return CommandResult::from(written);
     CommandResult r;
     r.warning = o.result.ok ? o.result.warning : o.result.message;
     return r;
@@ -61,7 +61,7 @@ CommandResult BatchRunner::polarsCommand(const std::vector<std::string>& w) {
         q.reynolds.push_back(re);
     }
     const auto report = RunFolderPolars(m_state, q);
-    if (!report) return CommandResult::failure(report.status().message());
+    if (!report) return CommandResult::from(report.status());
     CommandResult r;
     for (const SectionPolars& s : report->sections)
         if (!s.error.empty()) r.warning += (r.warning.empty() ? "" : "; ") + s.file + ": " + s.error;

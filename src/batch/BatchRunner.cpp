@@ -245,7 +245,8 @@ CommandResult BatchRunner::command(const std::vector<std::string>& w) {
         if (!read.ok) return read;
         // Nothing of a file that cannot be solved is kept (runLine restores the state).
         CommandResult drawn = redraw();
-        if (!FileSectionTaken(m_state, w[1])) return fail(std::string(AirfoilReadError) + "\n" + drawn.message);
+        if (!FileSectionTaken(m_state, w[1]))
+            return CommandResult::failure(ErrorKind::BadFile, std::string(AirfoilReadError) + "\n" + drawn.message);
         if (!drawn.ok) return drawn;
         if (!drawn.warning.empty()) read.warning += (read.warning.empty() ? "" : "\n") + drawn.warning;
         return read;

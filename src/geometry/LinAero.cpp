@@ -9,11 +9,11 @@
 
 namespace ribcraft {
 
-LinAeroStatus LinAero::AeroCoeff(const float& Y, const float& X) {
+Status LinAero::AeroCoeff(const float& Y, const float& X) {
     // The loop holds N + 1 points in arrays of cap::Outline entries.
     if (NumberOfPoints < 2 || NumberOfPoints + 1 > cap::Outline)
-        return {false, "thin airfoil: point count " + std::to_string(NumberOfPoints) + " outside 2.." +
-                           std::to_string(cap::Outline - 1)};
+        return Status::Error(ErrorKind::InvalidInput, "thin airfoil: point count " + std::to_string(NumberOfPoints) +
+                                                          " outside 2.." + std::to_string(cap::Outline - 1));
     const float* y = &Y - 1; // y[i] is Y(i)
     const float* x = &X - 1;
 
@@ -33,7 +33,8 @@ LinAeroStatus LinAero::AeroCoeff(const float& Y, const float& X) {
     }
     const double xLe = xm.front(), chord = xm.back() - xLe;
     if (!std::isfinite(chord) || !(chord > 0.0))
-        return {false, "thin airfoil: the trailing edge does not lie behind the leading edge"};
+        return Status::Error(ErrorKind::InvalidInput,
+                             "thin airfoil: the trailing edge does not lie behind the leading edge");
     m_xc.assign(m_n, 0.0f);
     m_yc.assign(m_n, 0.0f);
     for (int i = 0; i < m_n; ++i) {
@@ -47,9 +48,9 @@ LinAeroStatus LinAero::AeroCoeff(const float& Y, const float& X) {
     float a[9] = {};
     ::linaero(m_alpha, m_yc.front(), m_xc.front(), m_n, m_order, a[0], a[1], a[2], a[3], a[4], a[5], a[6], a[7], a[8]);
     if (linaero::LastCall() != KernelCall::Written)
-        return {false, "thin airfoil: the camber line could not be integrated"};
+        return Status::Error(ErrorKind::KernelRefused, "thin airfoil: the camber line could not be integrated");
     A0 = a[0], A1 = a[1], A2 = a[2], A3 = a[3], A4 = a[4], A5 = a[5], A6 = a[6], A7 = a[7], A8 = a[8];
-    return {true, {}};
+    return Status::Ok();
 }
 
 } // namespace ribcraft

@@ -9,12 +9,9 @@
 #include <string>
 #include <vector>
 
-namespace ribcraft {
+#include "base/Status.h"
 
-struct LinAeroStatus {
-    bool ok = false;
-    std::string message; // why nothing was computed; empty when ok
-};
+namespace ribcraft {
 
 class LinAero {
 public:
@@ -24,8 +21,9 @@ public:
     float A0 = 0, A1 = 0, A2 = 0, A3 = 0, A4 = 0, A5 = 0, A6 = 0, A7 = 0, A8 = 0;
 
     // Y and X are element 1 of the loop arrays (SectionY, SectionX); points
-    // 1..N + 1 are read. The coefficients change only when ok is returned.
-    LinAeroStatus AeroCoeff(const float& Y, const float& X);
+    // 1..N + 1 are read. The coefficients change only when it succeeds; a
+    // refusal says why.
+    Status AeroCoeff(const float& Y, const float& X);
 
     // Working data of the last AeroCoeff: the camber-line stations (1-based
     // meaning, held 0-based), the order and the angle in radians.

@@ -211,7 +211,8 @@ void Form1::reportFailure(const CommandResult& r) {
     m_lastMessage = q(r.message);
     statusBar()->showMessage(m_lastMessage, 10000);
     // The boundary-layer routines report their faults in a message box with OK only.
-    if (r.message == BlErrorMessage && m_showNotices) QMessageBox::critical(this, windowTitle(), m_lastMessage);
+    if (r.kind == ErrorKind::BoundaryLayerFailed && m_showNotices)
+        QMessageBox::critical(this, windowTitle(), m_lastMessage);
 }
 
 void Form1::resizeEvent(QResizeEvent* e) {

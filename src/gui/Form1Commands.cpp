@@ -304,6 +304,7 @@ void Form1::connectToolBars() {
         m_Timer1.start();
     });
     connect(m_SSPanel2, &ToolBarPanel::panelHovered, this, &Form1::HideTip);
+    connect(m_SSPanel2, &ToolBarPanel::buttonLeft, this, [this] { m_Timer1.stop(); });
     connect(m_SSPanel2, &ToolBarPanel::buttonClicked, this, [this](int number) {
         m_Timer1.stop();
         if (number != 5) m_Text6->setVisible(false);

@@ -161,9 +161,14 @@ void Form1::ExportViewCommand() {
     dialog.setNameFilters({png, svg, pdf});
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QStringLiteral("png"));
-    const QString folder = m_exportPath.isEmpty() ? QFileInfo(m_dialogPath).absolutePath() : m_exportPath;
-    dialog.selectFile(
-        QDir(folder).filePath(QString::fromStdString(SuggestedFileName(m_state.Texts.PlotTitle, ".png"))));
+    // The folder of the last export, else of the file dialog, else the working folder; the name from the
+    // plot title with its colon dropped ("0012 Cp v.s. Chord Position.png").
+    const QString folder = !m_exportPath.isEmpty()   ? m_exportPath
+                           : !m_dialogPath.isEmpty() ? QFileInfo(m_dialogPath).absolutePath()
+                                                     : QDir::currentPath();
+    QString title = QString::fromStdString(m_state.Texts.PlotTitle).replace(QLatin1Char(':'), QLatin1Char(' '));
+    title = title.simplified();
+    dialog.selectFile(QDir(folder).filePath(QString::fromStdString(SuggestedFileName(title.toStdString(), ".png"))));
     connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog, svg, pdf](const QString& f) {
         dialog.setDefaultSuffix(f == svg   ? QStringLiteral("svg")
                                 : f == pdf ? QStringLiteral("pdf")
@@ -184,9 +189,8 @@ bool Form1::exportView(const QString& path, int width, int height) {
     WaitCursor wait;
     // Draw from a copy: the export must not change the window's picture or texts.
     SharedState copy = m_state;
-    const std::string error = ExportViewFile(copy, *format, width, height, path.toStdString());
-    if (!error.empty()) {
-        notify(QString::fromStdString(error));
+    if (const Status exported = ExportViewFile(copy, *format, width, height, path.toStdString()); !exported) {
+        notify(QString::fromStdString(exported.message()));
         return false;
     }
     statusBar()->showMessage(QStringLiteral("Exported ") + path, 10000);

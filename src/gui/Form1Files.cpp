@@ -72,7 +72,7 @@ bool Form1::readAirfoilFile(const QString& path) {
             // A file whose section cannot be solved is not kept.
             m_state = before;
             Command1_Click();
-            r = CommandResult::failure(std::string(AirfoilReadError) + "\n" + m_lastRedraw.message);
+            r = CommandResult::failure(ErrorKind::BadFile, std::string(AirfoilReadError) + "\n" + m_lastRedraw.message);
         } else if (!r.warning.empty() && m_showNotices) {
             // A shape worth a look (a thick trailing edge, few points): read, but say so.
             QApplication::restoreOverrideCursor();

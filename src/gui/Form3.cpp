@@ -118,9 +118,9 @@ CommandResult Form3::printToPdf(const QString& path) {
     CommandResult result;
     const Status saved = SavePdf(path.toStdString(), [&](PdfSurface& surface) {
         result = PrintTemplates(surface, m_state, m_model->job());
-        return result.ok ? Status::Ok() : Status::Error(ErrorKind::InvalidInput, result.message);
+        return result.status();
     });
-    if (result.ok && !saved) return CommandResult::failure(saved.message());
+    if (result.ok && !saved) return CommandResult::from(saved);
     return result;
 }
 

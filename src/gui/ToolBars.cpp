@@ -56,6 +56,8 @@ bool ToolBarPanel::eventFilter(QObject* watched, QEvent* e) {
         for (int i = 0; i < 7; ++i)
             if (watched == SSCommand[i]) emit buttonHovered(i + 1);
     }
+    if (e->type() == QEvent::Leave && std::find(SSCommand.begin(), SSCommand.end(), watched) != SSCommand.end())
+        emit buttonLeft();
     return QFrame::eventFilter(watched, e);
 }
 

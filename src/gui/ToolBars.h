@@ -29,6 +29,8 @@ signals:
     void buttonClicked(int number); // 1..7
     void buttonHovered(int number); // 1..7
     void panelHovered();            // the pointer is over the panel, not a button
+    // The pointer left a button: a tip not yet shown is not wanted any more.
+    void buttonLeft();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* e) override;

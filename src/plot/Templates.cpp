@@ -273,7 +273,8 @@ CommandResult PrintTemplates(Surface& target, const SharedState& state, const Te
     for (int s = 1; s <= sections; ++s) {
         Result<RibOutlines> rib =
             TemplateRib(state, TemplateChord(job.RootChord, job.TipChord, sections, s), job.SkinThickness);
-        if (!rib.ok()) return CommandResult::failure(rib.status().message() + " Nothing was printed.");
+        if (!rib.ok())
+            return CommandResult::failure(rib.status().kind(), rib.status().message() + " Nothing was printed.");
         ribs.push_back(std::move(rib).value());
     }
 

@@ -57,19 +57,21 @@ std::optional<PictureFormat> PictureFormatFor(std::string_view path) {
     return std::nullopt;
 }
 
-std::string ExportViewFile(SharedState& state, PictureFormat format, int width, int height, const std::string& path) {
+Status ExportViewFile(SharedState& state, PictureFormat format, int width, int height, const std::string& path) {
     if (width < MinExportSize || height < MinExportSize || width > MaxExportSize || height > MaxExportSize)
-        return "Picture size out of range: " + std::to_string(width) + " x " + std::to_string(height);
+        return Status::Error(ErrorKind::InvalidInput,
+                             "Picture size out of range: " + std::to_string(width) + " x " + std::to_string(height));
     // The picture goes to a temporary file that replaces the target only once complete.
     PendingFile file;
-    if (const Status opened = PendingFile::Create(path, file); !opened) return opened.message();
+    if (Status opened = PendingFile::Create(path, file); !opened) return opened;
     const QString temp = QString::fromStdString(file.tempPath());
     switch (format) {
     case PictureFormat::Png: {
         ImageSurface surface(width, height, ScreenDpi);
         prepare(surface, state);
         DrawView(surface, state);
-        if (!surface.image().save(temp, "PNG")) return "Cannot write the file " + path;
+        if (!surface.image().save(temp, "PNG"))
+            return Status::Error(ErrorKind::WriteFailed, "Cannot write the file " + path);
         break;
     }
     case PictureFormat::Svg: {
@@ -99,8 +101,7 @@ std::string ExportViewFile(SharedState& state, PictureFormat format, int width, 
         break;
     }
     }
-    if (const Status committed = file.Commit(); !committed) return committed.message();
-    return {};
+    return file.Commit();
 }
 
 } // namespace ribcraft

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "app/SharedState.h"
+#include "base/Status.h"
 
 namespace ribcraft {
 
@@ -22,10 +23,9 @@ inline constexpr int MaxExportSize = 20000;
 
 // Draws the view selected by state.VFlag on a width x height picture (pixels at
 // 96 per inch; the PDF page has that size in inches / 96) with the
-// background the state selects, and writes it to path. Returns an empty
-// string on success, else a message; on failure an existing file is left as
-// it was. The view may update the state's texts (plot title, legend), as a
+// background the state selects, and writes it to path. On failure the status
+// says why and an existing file is left as it was. The view may update the state's texts (plot title, legend), as a
 // redraw does.
-std::string ExportViewFile(SharedState& state, PictureFormat format, int width, int height, const std::string& path);
+Status ExportViewFile(SharedState& state, PictureFormat format, int width, int height, const std::string& path);
 
 } // namespace ribcraft

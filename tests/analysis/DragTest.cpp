@@ -114,6 +114,30 @@ TEST(Drag, SeparationCorrectionOfTheUpperSurfaceOnlyAtPositiveIncidence) {
     EXPECT_EQ(neg.EffectiveAlpha, -2);
 }
 
+// The stall flag looks at the suction side, which the lift's sign names: a
+// flap gives lift against the angle, and then the surface the separation
+// model corrects is the pressure side. The model itself still goes by the
+// angle.
+TEST(Drag, StallFlagFollowsTheSuctionSideOfTheLift) {
+    const SectionSample s = withSeparatedSurface(true); // the lower surface separates over half the chord
+    const auto at = [&](double alpha, double lift) {
+        DragInputs in = inputsFor(s, alpha);
+        in.Lift = lift;
+        const DragResult r = ComputeDrag(in);
+        EXPECT_TRUE(r.ok);
+        return r;
+    };
+    const DragResult plain = at(-2, NAN);
+    ASSERT_EQ(plain.StallFlag, 1);
+    const DragResult liftUp = at(-2, 0.3), liftDown = at(2, -0.3);
+    EXPECT_EQ(liftUp.StallFlag, 0) << "the separated lower surface is the pressure side";
+    EXPECT_EQ(liftUp.EffectiveAlpha, plain.EffectiveAlpha);
+    EXPECT_EQ(liftDown.StallFlag, 1) << "the separated lower surface is the suction side";
+    EXPECT_EQ(liftDown.EffectiveAlpha, 2);
+    EXPECT_EQ(liftDown.SuctionArc, plain.SeparatedArc1);
+    EXPECT_EQ(at(0, 0).StallFlag, 1) << "at zero lift either side counts";
+}
+
 TEST(Drag, DragFallsWithReynoldsNumber) {
     for (double alpha : {0.0, 4.0}) {
         const SectionSample s = joukowskiSection(N, alpha);

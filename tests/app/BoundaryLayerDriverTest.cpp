@@ -167,6 +167,7 @@ TEST(BoundaryLayerDriver, FaultsKeepThePreviousSolutionAndSayRedo) {
     const auto expectKept = [&](const CommandResult& r, const char* what) {
         EXPECT_FALSE(r.ok) << what;
         EXPECT_EQ(r.message, BlErrorMessage) << what;
+        EXPECT_EQ(r.kind, ErrorKind::BoundaryLayerFailed) << what; // the window shows these in a message box
         EXPECT_EQ(s.CdCFD, before.CdCFD) << what;
         EXPECT_EQ(s.DisplacedY, before.DisplacedY) << what;
         EXPECT_EQ(s.EdgeY, before.EdgeY) << what;

@@ -135,6 +135,7 @@ TEST(Pipeline, InvalidSectionNumberKeepsEverything) {
         const CommandResult r = RecomputeForRedraw(s);
         EXPECT_FALSE(r.ok);
         EXPECT_NE(r.message.find(bad), std::string::npos) << r.message;
+        EXPECT_EQ(r.kind, ErrorKind::InvalidInput); // a typed value, not a boundary-layer fault
         ExpectSameResults(s, good);
         EXPECT_EQ(s.NewFlag, 1); // still asks for a solution
     }

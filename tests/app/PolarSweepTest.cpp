@@ -262,6 +262,7 @@ TEST(PolarSweep, AFaultStopsTheSweepAndKeepsThePolar) {
     const PolarOutcome failed = Polar(s);
     EXPECT_FALSE(failed.result.ok);
     EXPECT_EQ(failed.result.message, BlErrorMessage);
+    EXPECT_EQ(failed.result.kind, ErrorKind::BoundaryLayerFailed);
     EXPECT_EQ(s.Alpha, 5.0f);
     ASSERT_EQ(s.PolarCount, 1);
     EXPECT_EQ(ActivePolars(s)[0].PolarPoints(), 0);

@@ -3,6 +3,7 @@
 // printed and wrote.
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -58,8 +59,9 @@ protected:
     void SetUp() override {
         runner.setPictures([this]() -> ribcraft::Result<PictureCommands*> { return pictures.get(); });
         const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        m_dir = std::filesystem::temp_directory_path() /
-                (std::string("ribcraft-batch-") + info->test_suite_name() + "-" + info->name());
+        // One folder per test and process: test runs of other builds may run side by side.
+        m_dir = std::filesystem::temp_directory_path() / (std::string("ribcraft-batch-") + info->test_suite_name() +
+                                                          "-" + info->name() + "-" + std::to_string(::getpid()));
         std::filesystem::remove_all(m_dir);
         std::filesystem::create_directories(m_dir);
     }

@@ -18,8 +18,8 @@
 
 namespace {
 
-using ribcraft::LinAero;
 using ribcraft::CoefficientsFromFourier;
+using ribcraft::LinAero;
 
 constexpr double pi = std::numbers::pi;
 
@@ -131,7 +131,7 @@ LinAero evaluate(const Loop& loop, double alphaDeg) {
     la.AngleOfAttack = alphaDeg;
     la.NumberOfPoints = loop.N;
     la.SimulationOrder = 200;
-    EXPECT_TRUE(la.AeroCoeff(loop.Y[1], loop.X[1]).ok);
+    EXPECT_TRUE(la.AeroCoeff(loop.Y[1], loop.X[1]).ok());
     return la;
 }
 
@@ -269,26 +269,26 @@ TEST(LinAero, RefusedInputKeepsThePreviousCoefficients) {
     for (int n : {0, 1, -4, ribcraft::cap::Outline}) {
         la.NumberOfPoints = n;
         const auto status = la.AeroCoeff(loop.Y[1], loop.X[1]);
-        EXPECT_FALSE(status.ok) << n;
-        EXPECT_FALSE(status.message.empty()) << n;
+        EXPECT_FALSE(status.ok()) << n;
+        EXPECT_FALSE(status.message().empty()) << n;
         EXPECT_EQ(la.A0, a0);
         EXPECT_EQ(la.A1, a1);
     }
     la.NumberOfPoints = loop.N;
     la.SimulationOrder = 0;
-    EXPECT_FALSE(la.AeroCoeff(loop.Y[1], loop.X[1]).ok);
+    EXPECT_FALSE(la.AeroCoeff(loop.Y[1], loop.X[1]).ok());
     la.SimulationOrder = 200;
     la.AngleOfAttack = std::numeric_limits<double>::quiet_NaN();
-    EXPECT_FALSE(la.AeroCoeff(loop.Y[1], loop.X[1]).ok);
+    EXPECT_FALSE(la.AeroCoeff(loop.Y[1], loop.X[1]).ok());
     la.AngleOfAttack = 2.0;
     loop.Y[30] = std::numeric_limits<float>::infinity();
-    EXPECT_FALSE(la.AeroCoeff(loop.Y[1], loop.X[1]).ok);
+    EXPECT_FALSE(la.AeroCoeff(loop.Y[1], loop.X[1]).ok());
     EXPECT_EQ(la.A0, a0);
     EXPECT_EQ(la.A1, a1);
     // The largest loop the outline arrays hold is still accepted.
     const Loop big = buildLoop((ribcraft::cap::Outline - 1) / 2, [](double) { return 0.0; }, 0.12);
     la.NumberOfPoints = big.N;
-    EXPECT_TRUE(la.AeroCoeff(big.Y[1], big.X[1]).ok);
+    EXPECT_TRUE(la.AeroCoeff(big.Y[1], big.X[1]).ok());
 }
 
 } // namespace

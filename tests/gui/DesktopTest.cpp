@@ -48,6 +48,9 @@ namespace {
 struct Window {
     Window() {
         ensureApp();
+        // Settings (the recent files) of this test process only: ctest runs tests side by side.
+        static QTemporaryDir settings;
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
         QCoreApplication::setOrganizationName(QStringLiteral("ribcraft-tests"));
         QSettings().clear();
         form = std::make_unique<Form1>();
@@ -66,6 +69,19 @@ void withNextDialog(std::function<void(QWidget*)> inDialog) {
         ASSERT_NE(dialog, nullptr);
         inDialog(dialog);
     });
+}
+
+// The file the file dialog of `command` proposes (the dialog is cancelled).
+QString proposedFile(QAction* command) {
+    QString proposed;
+    withNextDialog([&](QWidget* dialog) {
+        auto* files = qobject_cast<QFileDialog*>(dialog);
+        ASSERT_NE(files, nullptr);
+        proposed = files->selectedFiles().value(0);
+        files->reject();
+    });
+    command->trigger();
+    return proposed;
 }
 
 // Enter confirms and Escape cancels in every settings dialog, from the box
@@ -185,6 +201,12 @@ TEST(ToolBar, TipsAppearAfterTheDelayAndTheGraphicBarHasTipsAndSixVisibleSpots) 
     QApplication::sendEvent(naca4, &move);
     QApplication::sendEvent(naca4, &move);
     EXPECT_TRUE(f.tipTimer().isActive());
+    // Leaving the button before the delay cancels the tip; coming back starts it again.
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(naca4, &leave);
+    EXPECT_FALSE(f.tipTimer().isActive());
+    QApplication::sendEvent(naca4, &move);
+    EXPECT_TRUE(f.tipTimer().isActive());
     EXPECT_TRUE(QTest::qWaitFor([&] { return f.tipBox()->isVisible(); }, 3000));
     EXPECT_EQ(f.tipBox()->text(), "Select NACA 4 Digit Section");
 
@@ -259,14 +281,7 @@ TEST(Files, SaveWritesTheListingAndDxfProposesTheSectionName) {
     EXPECT_EQ(text.str(), AsciiFileText(f.state()));
     EXPECT_NE(text.str().find("FOURIER COEFFICIENTS"), std::string::npos);
 
-    QString proposed;
-    withNextDialog([&](QWidget* dialog) {
-        auto* files = qobject_cast<QFileDialog*>(dialog);
-        ASSERT_NE(files, nullptr);
-        proposed = files->selectedFiles().value(0);
-        files->reject();
-    });
-    f.menus().mnuDxf->trigger();
+    const QString proposed = proposedFile(f.menus().mnuDxf);
     EXPECT_EQ(QFileInfo(proposed).fileName(), "0012.dxf");
     EXPECT_EQ(QFileInfo(proposed).absolutePath(), QFileInfo(path).absolutePath());
 
@@ -311,14 +326,7 @@ TEST(Files, DroppedFilesAreReadAndRemembered) {
 
     // Save never proposes the coordinate file just read: it would be overwritten by a listing.
     f.menus().mnuCp->trigger();
-    QString proposed;
-    withNextDialog([&](QWidget* dialog) {
-        auto* files = qobject_cast<QFileDialog*>(dialog);
-        ASSERT_NE(files, nullptr);
-        proposed = files->selectedFiles().value(0);
-        files->reject();
-    });
-    f.menus().mnuSave->trigger();
+    const QString proposed = proposedFile(f.menus().mnuSave);
     EXPECT_EQ(QFileInfo(proposed).fileName().toStdString(), "Pressure Coefficient for NACA 2412 from file.dat");
 }
 

@@ -36,20 +36,6 @@ struct ShownWindow : AppFirst {
     Form1 form;
 };
 
-// Presses the named button of the next modal dialog once it is up.
-void pressInNextDialog(const char* buttonText) {
-    QTimer::singleShot(0, [buttonText] {
-        QWidget* dialog = QApplication::activeModalWidget();
-        ASSERT_NE(dialog, nullptr);
-        for (QPushButton* b : dialog->findChildren<QPushButton*>())
-            if (b->text() == QString::fromUtf8(buttonText)) {
-                b->click();
-                return;
-            }
-        FAIL() << "no button " << buttonText;
-    });
-}
-
 TEST(MainWindow, StartUpState) {
     ShownWindow w;
     Form1& f = w.form;
@@ -156,13 +142,13 @@ TEST(MainWindow, CancelledDialogDoesNotRedraw) {
     ShownWindow w;
     Form1& f = w.form;
     const int before = f.redrawCount();
-    pressInNextDialog("Cancel");
+    AnswerNextDialog("Cancel");
     f.menus().Digit4->trigger();
     EXPECT_EQ(f.redrawCount(), before);
     EXPECT_EQ(f.state().DialogCancelled, 1);
     EXPECT_EQ(f.state().Texts.SectionName, "0012");
 
-    pressInNextDialog("OK");
+    AnswerNextDialog("OK");
     f.menus().Digit4->trigger();
     EXPECT_EQ(f.redrawCount(), before + 1);
     EXPECT_EQ(f.state().RawAirfoilFlag, 0);

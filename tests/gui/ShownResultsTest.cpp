@@ -64,26 +64,6 @@ void TypeSection(Form1& f, const QString& digits) {
     QTest::keyClick(f.resultPanel()->Text2, Qt::Key_Return);
 }
 
-// Presses the named button of the next modal dialog once it is up, after
-// typing the given texts into its boxes by object name.
-void AnswerNextDialog(const char* button, std::vector<std::pair<const char*, QString>> boxes = {}) {
-    QTimer::singleShot(0, [button, boxes] {
-        QWidget* dialog = QApplication::activeModalWidget();
-        ASSERT_NE(dialog, nullptr);
-        for (const auto& [name, text] : boxes) {
-            auto* box = dialog->findChild<QLineEdit*>(name);
-            ASSERT_NE(box, nullptr) << name;
-            Type(box, text);
-        }
-        for (QPushButton* b : dialog->findChildren<QPushButton*>())
-            if (b->text() == QString::fromUtf8(button)) {
-                b->click();
-                return;
-            }
-        FAIL() << "no button " << button;
-    });
-}
-
 // Everything the window shows as text: the result panel, the title and,
 // in the report view, the report.
 std::string Shown(Form1& f) {

@@ -167,15 +167,15 @@ TEST_F(Render, EveryViewRendersToPng) {
             st.LowerColor = 1;
             st.A[0] = 0.25f;
             const std::string path = outPath("view" + std::to_string(view) + "-" + std::to_string(sub) + ".png");
-            ASSERT_EQ(RenderViewToPng(st, 800, 600, path), "");
+            ASSERT_TRUE(RenderViewToPng(st, 800, 600, path).ok());
             QImage img(QString::fromStdString(path));
             ASSERT_EQ(img.size(), QSize(800, 600)) << path;
             EXPECT_LT(countColour(img, Qt::white), 800 * 600) << path;
         }
     }
     SharedState st;
-    EXPECT_NE(RenderViewToPng(st, 800, 600, "/nonexistent-dir/x.png"), "");
-    EXPECT_NE(RenderViewToPng(st, 0, 600, outPath("empty.png")), "");
+    EXPECT_FALSE(RenderViewToPng(st, 800, 600, "/nonexistent-dir/x.png").message().empty());
+    EXPECT_FALSE(RenderViewToPng(st, 0, 600, outPath("empty.png")).message().empty());
 }
 
 } // namespace

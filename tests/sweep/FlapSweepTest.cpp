@@ -131,18 +131,31 @@ TEST(FlapSweep, FrontStagnationPointAtFewAndManyPoints) {
 }
 
 // What the polar test needs of one polar point besides its row: the arc
-// behind the last attached station of each integral layer (chords), as the
-// drag estimate of a redraw at that angle finds it.
-double LargestSeparatedArc(SharedState& w, double alpha) {
-    if (!SolveAt(w, alpha).ok) return 1e9;
+// behind the last attached station of each integral layer (chords) and the
+// lift, as the redraw at that angle finds them.
+struct Separation {
+    double first = 1e9, second = 1e9, lift = 0;
+    double largest() const { return std::max(first, second); }
+    double suctionSide() const { return lift > 0 ? second : lift < 0 ? first : largest(); }
+};
+
+Separation SeparationAt(SharedState& w, double alpha) {
+    Separation out;
+    if (!SolveAt(w, alpha).ok) return out;
     const DragResult d = ComputeDrag(DragInputsOf(w, alpha));
-    if (!d.ok) return 1e9;
-    const auto arc = [](const SurfaceStations& st, int last) { return st.s[size_t(st.count)] - st.s[size_t(last)]; };
-    return std::max(arc(d.Stations.first, d.last1), arc(d.Stations.second, d.last2));
+    if (!d.ok) return out;
+    const auto arc = [](const SurfaceStations& st, int last) {
+        return last < st.count - 1 ? st.s[size_t(st.count)] - st.s[size_t(last)] : 0.0;
+    };
+    out.first = arc(d.Stations.first, d.last1);
+    out.second = arc(d.Stations.second, d.last2);
+    out.lift = w.PanelCl;
+    return out;
 }
 
 // Flapped polars are smooth: in the attached range no point's Cd lies more
-// than 30 % off the mean of its two neighbours.
+// than 30 % off the mean of its two neighbours. Their stall crosses mark the
+// points whose suction side has separated over half a chord.
 //
 // The attached range: the point and both neighbours have less than half a
 // chord of separated arc on either surface (the stall measure of the polar
@@ -162,6 +175,7 @@ class FlappedPolars : public ::testing::TestWithParam<std::string> {};
 TEST_P(FlappedPolars, AreSmoothInTheAttachedRange) {
     const std::string section = GetParam();
     int checked = 0, interior = 0;
+    std::map<std::pair<double, double>, std::vector<std::pair<PolarRow, bool>>> mirrorRows;
     for (double length : Lengths())
         for (double sign : {-1.0, 1.0})
             for (double deflection : Deflections(sign)) {
@@ -170,12 +184,20 @@ TEST_P(FlappedPolars, AreSmoothInTheAttachedRange) {
                 const PolarOutcome o = Polar(s);
                 const std::string what = Describe(section, length, deflection, 0);
                 ASSERT_TRUE(o.result.ok) << what << ": " << o.result.message;
-                const std::vector<PolarRow>& rows = ActivePolars(s)[size_t(o.polar - 1)].PolarData;
+                const StoredPolar& polar = ActivePolars(s)[size_t(o.polar - 1)];
+                const std::vector<PolarRow>& rows = polar.PolarData;
                 ASSERT_EQ(rows.size(), 21u) << what;
+                for (size_t i = 0; i < rows.size(); ++i)
+                    mirrorRows[{length, deflection}].push_back({rows[i], polar.stalled(i)});
                 SharedState w = FlapState(section, length, deflection);
                 std::vector<bool> attached;
-                for (const PolarRow& r : rows)
-                    attached.push_back(LargestSeparatedArc(w, r[PolarAngle]) < 0.5);
+                for (size_t i = 0; i < rows.size(); ++i) {
+                    const Separation sep = SeparationAt(w, rows[i][PolarAngle]);
+                    attached.push_back(sep.largest() < 0.5);
+                    // Crossed exactly where the suction side (by the lift, not
+                    // the angle) has separated over half a chord.
+                    EXPECT_EQ(polar.stalled(i), sep.suctionSide() >= 0.5) << what << ", angle " << rows[i][PolarAngle];
+                }
                 const auto transitionStep = [&](size_t a, size_t b) {
                     return std::abs(rows[a][PolarUpperTransition] - rows[b][PolarUpperTransition]) > 0.15 ||
                            std::abs(rows[a][PolarLowerTransition] - rows[b][PolarLowerTransition]) > 0.15;
@@ -193,6 +215,22 @@ TEST_P(FlappedPolars, AreSmoothInTheAttachedRange) {
             }
     // The exclusions leave at least a third of the polars' inner points to check.
     EXPECT_GT(checked, interior / 3);
+    // A symmetric section with the flap turned the other way at the opposite
+    // angle is the mirror image: the same drag and crosses, opposite lift
+    // (seen: equal to 1e-7; the bounds are those of the other mirror tests).
+    if (section == "0012")
+        for (const auto& [key, rows] : mirrorRows) {
+            if (key.second < 0) continue;
+            const auto& other = mirrorRows.at({key.first, -key.second});
+            for (size_t i = 0; i < rows.size(); ++i) {
+                const PolarRow& a = rows[i].first;
+                const PolarRow& b = other[rows.size() - 1 - i].first;
+                const std::string what = Describe(section, key.first, key.second, a[PolarAngle]);
+                EXPECT_NEAR(a[PolarCl], -b[PolarCl], 1e-4) << what;
+                EXPECT_NEAR(a[PolarCd], b[PolarCd], 0.005 * b[PolarCd]) << what;
+                EXPECT_EQ(rows[i].second, other[rows.size() - 1 - i].second) << what;
+            }
+        }
 }
 
 INSTANTIATE_TEST_SUITE_P(FlapSweep, FlappedPolars, ::testing::ValuesIn(Sections));
