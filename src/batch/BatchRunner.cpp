@@ -384,7 +384,7 @@ CommandResult BatchRunner::templatesCommand(const std::vector<std::string>& w) {
             return fail("templates takes in or cm and a page of letter, a4 or a3: " + w[i]);
     }
     const Result<PictureCommands*> painter = pictures();
-    if (!painter) return fail(painter.status().message());
+    if (!painter) return CommandResult::from(painter.status());
     return (*painter)->templates(m_state, job, page, w[1]);
 }
 
@@ -398,7 +398,7 @@ CommandResult BatchRunner::pngCommand(const std::vector<std::string>& w) {
         height = int(b);
     }
     const Result<PictureCommands*> painter = pictures();
-    if (!painter) return fail(painter.status().message());
+    if (!painter) return CommandResult::from(painter.status());
     return (*painter)->png(m_state, width, height, w[1]);
 }
 

@@ -24,18 +24,20 @@ public:
     }
 
     CommandResult png(SharedState& state, int width, int height, const std::string& path) override {
-        if (!QGuiApplication::instance()) return CommandResult::failure("pictures need a GUI application object");
+        if (!QGuiApplication::instance())
+            return CommandResult::failure(ErrorKind::NotAvailable, "pictures need a GUI application object");
         ImageSurface picture(width, height);
         picture.SetBackColor(state.whiteBackground() ? QBColor(15) : QBColor(0));
         picture.SetForeColor(state.whiteBackground() ? QBColor(0) : QBColor(15));
         if (CommandResult r = RedrawView(state, picture); !r.ok) return r;
-        if (Status st = picture.SavePng(path); !st) return CommandResult::failure(st.message());
+        if (Status st = picture.SavePng(path); !st) return CommandResult::from(st);
         return {};
     }
 
     CommandResult templates(SharedState& state, const TemplateJob& job, TemplatePage page,
                             const std::string& path) override {
-        if (!QGuiApplication::instance()) return CommandResult::failure("pictures need a GUI application object");
+        if (!QGuiApplication::instance())
+            return CommandResult::failure(ErrorKind::NotAvailable, "pictures need a GUI application object");
         const QPageSize::PageSizeId size = page == TemplatePage::A4   ? QPageSize::A4
                                            : page == TemplatePage::A3 ? QPageSize::A3
                                                                       : QPageSize::Letter;
@@ -49,7 +51,7 @@ public:
             },
             size);
         if (!printed.ok) return printed;
-        if (!saved) return CommandResult::failure(saved.message());
+        if (!saved) return CommandResult::from(saved);
         return printed;
     }
 
