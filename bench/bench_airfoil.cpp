@@ -16,8 +16,8 @@ struct Call {
     float xu[ribcraft::cap::RawList + 1]{}, yu[ribcraft::cap::RawList + 1]{};
     float xl[ribcraft::cap::RawList + 1]{}, yl[ribcraft::cap::RawList + 1]{};
     void run() {
-        Airfoil(section, alpha, x[1], dist[1], y[1], cp[1], v[1], cl, cm, flap, hinge, h, reserved, yu[1], yl[1], xu[1],
-                xl[1], nUpper, nLower, raw, mode);
+        ribcraft::airfoil::Airfoil(section, alpha, x[1], dist[1], y[1], cp[1], v[1], cl, cm, flap, hinge, h, reserved,
+                                   yu[1], yl[1], xu[1], xl[1], nUpper, nLower, raw, mode);
     }
 };
 

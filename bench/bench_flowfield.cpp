@@ -4,7 +4,7 @@
 
 #include <benchmark/benchmark.h>
 
-#include "app/FlowField.h"
+#include "app/FlowFieldDriver.h"
 #include "app/PanelDriver.h"
 #include "plot/AnalysisViews.h"
 #include "plot/FlowFieldViews.h"

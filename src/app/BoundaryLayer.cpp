@@ -72,13 +72,13 @@ bool solveSurface(const BlSolver& solver, const SharedState& s, BlSurfaceSolutio
     w.ProfileU.assign(size_t(solved) * pts, 0.0);
     for (int i = 1; i <= solved; ++i)
         for (int j = 1; j <= pts; ++j) {
-            w.ProfileY[size_t(i - 1) * pts + (j - 1)] = py[cap::at2(i, j, ld)];
-            w.ProfileU[size_t(i - 1) * pts + (j - 1)] = pu[cap::at2(i, j, ld)];
+            w.ProfileY[size_t(i - 1) * pts + (j - 1)] = py[cap::At2(i, j, ld)];
+            w.ProfileU[size_t(i - 1) * pts + (j - 1)] = pu[cap::At2(i, j, ld)];
         }
     for (int i = 1; i <= n; ++i) {
         w.WallShear[i] = shear[i - 1];
         for (int c = 1; c <= 4; ++c)
-            w.Thickness[c - 1][i] = thick[cap::at2(i, c, ld)];
+            w.Thickness[c - 1][i] = thick[cap::At2(i, c, ld)];
     }
     bool finite = allFinite(w.ProfileY, 0, w.ProfileY.size()) && allFinite(w.ProfileU, 0, w.ProfileU.size()) &&
                   allFinite(w.WallShear, 1, size_t(solved) + 1);

@@ -31,10 +31,10 @@ struct FlowFieldStore {
     int ContourView = 0;
     ContourSegments Contours;
 
-    float gridX(int k, int j) const { return GridX[static_cast<size_t>(cap::at2(k, j, cap::MeshI))]; }
-    float gridY(int k, int j) const { return GridY[static_cast<size_t>(cap::at2(k, j, cap::MeshI))]; }
-    float cp(int k, int j) const { return CpField[static_cast<size_t>(cap::at2(k, j, cap::FieldI))]; }
-    float psi(int k, int j) const { return PsiField[static_cast<size_t>(cap::at2(k, j, cap::FieldI))]; }
+    float gridX(int k, int j) const { return GridX[static_cast<size_t>(cap::At2(k, j, cap::MeshI))]; }
+    float gridY(int k, int j) const { return GridY[static_cast<size_t>(cap::At2(k, j, cap::MeshI))]; }
+    float cp(int k, int j) const { return CpField[static_cast<size_t>(cap::At2(k, j, cap::FieldI))]; }
+    float psi(int k, int j) const { return PsiField[static_cast<size_t>(cap::At2(k, j, cap::FieldI))]; }
 };
 
 } // namespace ribcraft

@@ -36,8 +36,8 @@ Result<PanelCoefficients> CallAirfoil(SharedState& s, int32_t sectionNumber, flo
     int32_t raw = s.RawAirfoilFlag, m = mode;
     float angle = alpha, flap = s.FlapAngleRad, hinge = s.HingeFraction;
     PanelCoefficients c;
-    Airfoil(section, angle, *out.x, *out.distX, *out.y, *out.cp, *out.v, c.Cl, c.CmLE, flap, hinge, points, reserved,
-            s.YUpper[1], s.YLower[1], s.XUpper[1], s.XLower[1], nUpper, nLower, raw, m);
+    airfoil::Airfoil(section, angle, *out.x, *out.distX, *out.y, *out.cp, *out.v, c.Cl, c.CmLE, flap, hinge, points,
+                     reserved, s.YUpper[1], s.YLower[1], s.XUpper[1], s.XLower[1], nUpper, nLower, raw, m);
     const KernelCall outcome = airfoil::LastCall();
     if (outcome != KernelCall::Written) {
         const std::string name = raw == 1 ? "the section of the coordinate file" : "\"" + s.Texts.SectionName + "\"";
@@ -53,10 +53,10 @@ Status CallFoilGrid(std::vector<float>& x, std::vector<float>& y, int32_t np, in
                     float clustering, std::vector<float>& gx, std::vector<float>& gy) {
     gx.assign(size_t(cap::MeshI) * cap::MeshJ, 0.0f);
     gy.assign(gx.size(), 0.0f);
-    gy[cap::at2(1, 1, cap::MeshI)] = radius;
-    gy[cap::at2(1, 2, cap::MeshI)] = clustering;
+    gy[cap::At2(1, 1, cap::MeshI)] = radius;
+    gy[cap::At2(1, 2, cap::MeshI)] = clustering;
     int32_t count = np, ni = mx, nj = my, one = 1;
-    FoilGrid(x[0], y[0], count, ni, nj, gx[0], gy[0], one);
+    airfoil::FoilGrid(x[0], y[0], count, ni, nj, gx[0], gy[0], one);
     return refusal(airfoil::LastCall(), "The mesh");
 }
 
@@ -66,7 +66,7 @@ Status CallFlow(std::vector<float>& v, std::vector<float>& x, std::vector<float>
     cp.assign(size_t(cap::FieldI) * cap::FieldJ, 0.0f);
     psi.assign(cp.size(), 0.0f);
     int32_t count = np, stag = stagPoint, ni = mx, nj = my;
-    Flow(v[0], x[0], y[0], count, gx[0], gy[0], stag, cp[0], psi[0], ni, nj);
+    airfoil::Flow(v[0], x[0], y[0], count, gx[0], gy[0], stag, cp[0], psi[0], ni, nj);
     return refusal(airfoil::LastCall(), "The flow field");
 }
 
@@ -85,7 +85,7 @@ Result<ContourSegments> CallContr(const std::vector<float>& gx, const std::vecto
     // Contr takes every argument by reference: it gets copies of the grid and field.
     std::vector<float> x = gx, y = gy, f = field;
     int32_t ni = mx, nj = my;
-    Contr(x[0], y[0], f[0], c.Levels[0], ni, nj, nc, c.X1[0], c.Y1[0], c.X2[0], c.Y2[0], c.Counts[0]);
+    airfoil::Contr(x[0], y[0], f[0], c.Levels[0], ni, nj, nc, c.X1[0], c.Y1[0], c.X2[0], c.Y2[0], c.Counts[0]);
     if (Status st = refusal(airfoil::LastCall(), "The contours"); !st.ok()) return st;
     c.Levels.resize(size_t(nc));
     c.Counts.resize(size_t(nc));

@@ -6,7 +6,7 @@
 #include "analysis/Drag.h"
 #include "app/BoundaryLayer.h"
 #include "app/DragDriver.h"
-#include "app/FlowField.h"
+#include "app/FlowFieldDriver.h"
 #include "app/PanelDriver.h"
 #include "app/PolarSweep.h"
 #include "app/dialogs/DialogProtocol.h"

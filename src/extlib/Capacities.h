@@ -29,7 +29,7 @@ inline constexpr int BlProfilePoints = 200;
 inline constexpr int BlThicknessColumns = 4;
 
 // Offset of element (i, j) (1-based) in a column-major array with leading dimension ld.
-constexpr int at2(int i, int j, int ld) {
+constexpr int At2(int i, int j, int ld) {
     return (i - 1) + (j - 1) * ld;
 }
 

@@ -18,7 +18,7 @@
 #include "gui/FrmBlwarning.h"
 #include "gui/Glyphs.h"
 #include "gui/HelpWindow.h"
-#include "gui/Picture1.h"
+#include "gui/PlotCanvas.h"
 #include "gui/ResultPanel.h"
 #include "gui/Splash.h"
 #include "gui/ToolBars.h"
@@ -100,7 +100,7 @@ void Form1::buildWindow() {
     column->addWidget(m_SSPanel1);
 
     auto* middle = new QHBoxLayout;
-    m_picture1 = new Picture1(central);
+    m_picture1 = new PlotCanvas(central);
     m_panDisplay = new ResultPanel(central);
     m_panDisplay->setFixedWidth(220);
     middle->addWidget(m_picture1, 1);
@@ -142,16 +142,17 @@ void Form1::buildWindow() {
     m_Picture4->installEventFilter(this);
     m_Picture10->installEventFilter(this);
 
-    connect(m_picture1, &Picture1::resized, this, [this] {
+    connect(m_picture1, &PlotCanvas::resized, this, [this] {
         if (m_picture1->height() > 0) m_state.PlotAspect = double(m_picture1->width()) / m_picture1->height();
         Command1_Click();
     });
-    connect(m_picture1, &Picture1::mouseMovedTo, this,
+    connect(m_picture1, &PlotCanvas::mouseMovedTo, this,
             [this](double x, double y) { m_Label2->setText(q(MouseReadout(x, y))); });
-    connect(m_picture1, &Picture1::rubberBandFinished, this, [this](double x1, double y1, double x2, double y2) {
+    connect(m_picture1, &PlotCanvas::rubberBandFinished, this, [this](double x1, double y1, double x2, double y2) {
         if (ApplyRubberBand(m_state, x1, y1, x2, y2)) Command1_Click();
     });
-    connect(m_picture1, &Picture1::rightButtonPressed, this, [this](const QPoint& at) { m_menus.mnuView->popup(at); });
+    connect(m_picture1, &PlotCanvas::rightButtonPressed, this,
+            [this](const QPoint& at) { m_menus.mnuView->popup(at); });
     connect(m_panDisplay->Text1, &QLineEdit::textEdited, this,
             [this](const QString& t) { SectionNameTyped(m_state, t.toStdString()); });
     NumberBox(m_panDisplay->Text2, true, true);

@@ -6,7 +6,7 @@
 //
 // Control     Meaning
 // SSPanel1    plot title panel above the drawing area
-// Picture1    the drawing area (every view)
+// Picture1    the drawing area (every view), a PlotCanvas
 // panDisplay  inputs and results (ResultPanel)
 // Label5(0/1) legend "Upper Surface" / "Lower Surface", text in UpperColor / LowerColor
 // Label7(0/2) legend line samples beside them
@@ -32,7 +32,7 @@ class QDropEvent;
 
 namespace ribcraft {
 
-class Picture1;
+class PlotCanvas;
 class ResultPanel;
 class ToolBarPanel;
 class GraphicToolBar;
@@ -47,7 +47,7 @@ public:
 
     SharedState& state() { return m_state; }
     const MainMenus& menus() const { return m_menus; }
-    Picture1* drawingArea() const { return m_picture1; }
+    PlotCanvas* drawingArea() const { return m_picture1; }
     ResultPanel* resultPanel() const { return m_panDisplay; }
     QLabel* titlePanel() const { return m_SSPanel1; }
     QLabel* tipBox() const { return m_Text6; }
@@ -141,7 +141,7 @@ private:
 
     SharedState m_state;
     MainMenus m_menus;
-    Picture1* m_picture1 = nullptr;
+    PlotCanvas* m_picture1 = nullptr;
     ResultPanel* m_panDisplay = nullptr;
     ToolBarPanel* m_SSPanel2 = nullptr;
     GraphicToolBar* m_Picture4 = nullptr;

@@ -28,7 +28,7 @@
 #include "gui/Glyphs.h"
 #include "gui/GridControl.h"
 #include "gui/HelpWindow.h"
-#include "gui/Picture1.h"
+#include "gui/PlotCanvas.h"
 #include "gui/ResultPanel.h"
 #include "gui/ToolBars.h"
 #include "gui/WaitCursor.h"

@@ -21,7 +21,7 @@
 #include "app/dialogs/ExportViewModel.h"
 #include "gui/DialogParts.h"
 #include "gui/Form1.h"
-#include "gui/Picture1.h"
+#include "gui/PlotCanvas.h"
 #include "gui/Splash.h"
 #include "gui/WaitCursor.h"
 #include "render/ExportView.h"

@@ -67,7 +67,7 @@ std::vector<std::string> MeshLines(int meshX, int meshY, const float* gridX, con
     meshY = std::clamp(meshY, 0, cap::MeshJ);
     for (int j = 1; j <= meshY; ++j)
         for (int k = meshX; k >= 1; --k) {
-            const int at = cap::at2(k, j, cap::MeshI);
+            const int at = cap::At2(k, j, cap::MeshI);
             lines.push_back(PrintLine().join(PrintItemSingle(gridX[at])).zone(PrintItemSingle(gridY[at])).str());
         }
     return lines;

@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "app/FlowField.h"
+#include "app/FlowFieldDriver.h"
 #include "base/ViewCodes.h"
 #include "io/NumberFormat.h"
 #include "plot/AnalysisViews.h"
@@ -127,8 +127,8 @@ void DrawMesh(Surface& target, std::span<const float> meshX, std::span<const flo
     const size_t have = std::min(meshX.size(), meshY.size());
     MX = std::clamp(MX, 0, cap::MeshI);
     MY = std::clamp(MY, 0, static_cast<int>(have / cap::MeshI));
-    auto x = [&](int k, int j) { return double(meshX[size_t(cap::at2(k, j, cap::MeshI))]); };
-    auto y = [&](int k, int j) { return double(meshY[size_t(cap::at2(k, j, cap::MeshI))]); };
+    auto x = [&](int k, int j) { return double(meshX[size_t(cap::At2(k, j, cap::MeshI))]); };
+    auto y = [&](int k, int j) { return double(meshY[size_t(cap::At2(k, j, cap::MeshI))]); };
     for (int j = 1; j <= MY; ++j)
         for (int k = 1; k < MX; ++k)
             target.Line(x(k, j), y(k, j), x(k + 1, j), y(k + 1, j));
@@ -143,7 +143,7 @@ void DrawContourSegments(Surface& target, const ContourWork& w, int /*MX*/, int 
     for (int l = 1; l <= w.NC; ++l) {
         const int n = std::clamp(w.counts[size_t(l - 1)], 0, cap::Segments);
         for (int s = 1; s <= n; ++s) {
-            const size_t at = size_t(cap::at2(s, l, cap::Segments));
+            const size_t at = size_t(cap::At2(s, l, cap::Segments));
             target.Line(w.X1[at], w.Y1[at], w.X2[at], w.Y2[at], w.colours[size_t(l - 1)]);
         }
     }

@@ -37,15 +37,15 @@ struct FakeSolver {
         const double* u = &ue;
         for (int i = 1; i <= stations; ++i) {
             const double dstar = 0.002 * s[i - 1] + 1e-4;
-            (&thick)[cap::at2(i, 1, ld)] = (nanAt == 1 && i == 2) ? std::nan("") : 3 * dstar;
-            (&thick)[cap::at2(i, 2, ld)] = dstar;
-            (&thick)[cap::at2(i, 3, ld)] = dstar / 2;
-            (&thick)[cap::at2(i, 4, ld)] = 0.75 * dstar;
+            (&thick)[cap::At2(i, 1, ld)] = (nanAt == 1 && i == 2) ? std::nan("") : 3 * dstar;
+            (&thick)[cap::At2(i, 2, ld)] = dstar;
+            (&thick)[cap::At2(i, 3, ld)] = dstar / 2;
+            (&thick)[cap::At2(i, 4, ld)] = 0.75 * dstar;
             (&shear)[i - 1] = 0.01;
             for (int j = 1; j <= points; ++j) {
                 const double y = 6 * dstar * (j - 1) / (points - 1);
-                (&py)[cap::at2(i, j, ld)] = y;
-                (&pu)[cap::at2(i, j, ld)] = u[i - 1] * std::min(1.0, y / (3 * dstar));
+                (&py)[cap::At2(i, j, ld)] = y;
+                (&pu)[cap::At2(i, j, ld)] = u[i - 1] * std::min(1.0, y / (3 * dstar));
             }
         }
         count = want == 0 ? stations : want;

@@ -160,7 +160,7 @@ void ExpectSameView(const SharedState& a, const SharedState& b, const std::strin
         // The mesh in use; storage beyond it may keep points of a larger earlier mesh.
         for (int j = 1; j <= a.Flow.KeptMY && j <= b.Flow.KeptMY; ++j)
             for (int k = 1; k <= a.Flow.KeptMX; ++k) {
-                const size_t at = size_t(cap::at2(k, j, cap::MeshI));
+                const size_t at = size_t(cap::At2(k, j, cap::MeshI));
                 ASSERT_EQ(a.MeshGridX[at], b.MeshGridX[at]) << story << " mesh point " << k << "," << j;
                 ASSERT_EQ(a.MeshGridY[at], b.MeshGridY[at]) << story << " mesh point " << k << "," << j;
             }

@@ -38,7 +38,7 @@
 #include "gui/Form8.h"
 #include "gui/FrmBoundaryLayer.h"
 #include "gui/GridControl.h"
-#include "gui/Picture1.h"
+#include "gui/PlotCanvas.h"
 #include "gui/Splash.h"
 #include "gui/ToolBars.h"
 

@@ -15,7 +15,7 @@
 #include <QTimer>
 
 #include "gui/Form1.h"
-#include "gui/Picture1.h"
+#include "gui/PlotCanvas.h"
 #include "gui/ResultPanel.h"
 
 namespace ribcraft {

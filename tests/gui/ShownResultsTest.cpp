@@ -24,7 +24,7 @@
 #include "app/FileCommands.h"
 #include "app/ReportSource.h"
 #include "gui/Form1.h"
-#include "gui/Picture1.h"
+#include "gui/PlotCanvas.h"
 #include "gui/ResultPanel.h"
 #include "io/ReportText.h"
 

@@ -92,8 +92,8 @@ TEST(AsciiExport, MeshRingsRunBackwardsAroundTheSection) {
     std::vector<float> gx(static_cast<size_t>(cap::MeshI * cap::MeshJ)), gy(gx.size());
     for (int j = 1; j <= 2; ++j)
         for (int k = 1; k <= 3; ++k) {
-            gx[static_cast<size_t>(cap::at2(k, j, cap::MeshI))] = 0.5f * static_cast<float>(k);
-            gy[static_cast<size_t>(cap::at2(k, j, cap::MeshI))] = -0.25f * static_cast<float>(j);
+            gx[static_cast<size_t>(cap::At2(k, j, cap::MeshI))] = 0.5f * static_cast<float>(k);
+            gy[static_cast<size_t>(cap::At2(k, j, cap::MeshI))] = -0.25f * static_cast<float>(j);
         }
     auto lines = MeshLines(3, 2, gx.data(), gy.data());
     ASSERT_EQ(lines.size(), 7u);

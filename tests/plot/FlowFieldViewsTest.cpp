@@ -8,7 +8,7 @@
 #include <cmath>
 
 #include "../extlib/airfoil/KarmanTrefftz.h"
-#include "app/FlowField.h"
+#include "app/FlowFieldDriver.h"
 #include "io/NumberFormat.h"
 #include "plot/AnalysisViews.h"
 #include "plot/FlowFieldViews.h"
@@ -68,7 +68,7 @@ TEST_F(FlowViews, MeshViewDrawsTheUserMeshAndKeepsIt) {
     st.MeshX = 61, st.MeshY = 31, st.OuterRadius = 4, st.NewGrid = 1;
     ASSERT_TRUE(show(6).ok);
     EXPECT_EQ(static_cast<int>(s.lines().size()), MeshLines(61, 31));
-    const float x = st.MeshGridX[cap::at2(1, 31, cap::MeshI)], y = st.MeshGridY[cap::at2(1, 31, cap::MeshI)];
+    const float x = st.MeshGridX[cap::At2(1, 31, cap::MeshI)], y = st.MeshGridY[cap::At2(1, 31, cap::MeshI)];
     EXPECT_NEAR(std::hypot(x - 0.5, y), 4.0, 1e-3);
 }
 
@@ -289,7 +289,7 @@ TEST_F(FlowViews, FarPressureContoursLieOnTheExactLevels) {
     double worst = 0, lowest = 1e9, highest = -1e9;
     for (size_t l = 0; l < c.Levels.size(); ++l)
         for (int k = 1; k <= c.Counts[l]; ++k) {
-            const size_t at = size_t(cap::at2(k, int(l) + 1, cap::Segments));
+            const size_t at = size_t(cap::At2(k, int(l) + 1, cap::Segments));
             for (const auto& [x, y] : {std::pair{c.X1[at], c.Y1[at]}, std::pair{c.X2[at], c.Y2[at]}}) {
                 if (std::hypot(x - 0.5, y) <= 2) continue;
                 const double v = kt.fieldSpeed({x, y}, alpha);

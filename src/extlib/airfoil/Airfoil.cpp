@@ -144,13 +144,11 @@ Slot* Prepare(Cache& cache) {
 }
 
 } // namespace
-} // namespace ribcraft::airfoil
 
 void Airfoil(int32_t& SectionNumber, float& Alpha, float& SectionX, float& DistX, float& SectionY, float& Cp, float& V,
              float& Cl, float& CmLE, float& FlapAngleRad, float& HingeFraction, int32_t& SurfacePoints,
              int32_t& /*Reserved*/, float& YUpper, float& YLower, float& XUpper, float& XLower, int32_t& NUpper,
              int32_t& NLower, int32_t& RawAirfoilFlag, int32_t& Mode) {
-    using namespace ribcraft::airfoil;
     using ribcraft::KernelCall;
     SetLastCall(KernelCall::BadArguments);
     if (!std::isfinite(Alpha) || !IsValidSurfacePoints(SurfacePoints) || (Mode != 0 && Mode != 1)) return;
@@ -186,3 +184,5 @@ void Airfoil(int32_t& SectionNumber, float& Alpha, float& SectionX, float& DistX
     CmLE = static_cast<float>(s.cmLe);
     SetLastCall(KernelCall::Written);
 }
+
+} // namespace ribcraft::airfoil

@@ -13,7 +13,6 @@ namespace ribcraft::airfoil {
 // Outcome of the calling thread's last call of Airfoil, FoilGrid, Flow or Contr.
 KernelCall LastCall();
 void SetLastCall(KernelCall outcome);
-} // namespace ribcraft::airfoil
 
 // Section geometry and panel solution.
 //  1 SectionNumber   in      NACA digits as a number (2412, 23012)
@@ -49,3 +48,5 @@ void Flow(float& V, float& X, float& Y, int32_t& Count, float& GridX, float& Gri
 // by level (at most cap::Levels levels, cap::Segments segments a level).
 void Contr(float& GridX, float& GridY, float& Field, float& Levels, int32_t& Ni, int32_t& Nj, int32_t& NLevels,
            float& X1, float& Y1, float& X2, float& Y2, int32_t& SegmentCount);
+
+} // namespace ribcraft::airfoil

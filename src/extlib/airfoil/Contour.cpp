@@ -63,7 +63,7 @@ std::vector<ContourSegment> ContourLevel(const std::vector<double>& gx, const st
     const size_t size = static_cast<size_t>(ni) * nj;
     if (gx.size() < size || gy.size() < size || field.size() < size) return out;
     auto corner = [&](int k, int j) {
-        const size_t p = static_cast<size_t>(cap::at2(k, j, ni));
+        const size_t p = static_cast<size_t>(cap::At2(k, j, ni));
         return Corner{gx[p], gy[p], field[p]};
     };
     std::vector<ContourSegment> cell;
@@ -85,11 +85,8 @@ std::vector<ContourSegment> ContourLevel(const std::vector<double>& gx, const st
     return out;
 }
 
-} // namespace ribcraft::airfoil
-
 void Contr(float& GridX, float& GridY, float& Field, float& Levels, int32_t& Ni, int32_t& Nj, int32_t& NLevels,
            float& X1, float& Y1, float& X2, float& Y2, int32_t& SegmentCount) {
-    using namespace ribcraft;
     airfoil::SetLastCall(KernelCall::BadArguments);
     if (Ni < 2 || Nj < 2 || Ni > cap::FieldI || Nj > cap::FieldJ || NLevels < 0 || NLevels > cap::Levels) return;
     std::vector<double> gx(static_cast<size_t>(Ni) * Nj), gy(gx.size()), f(gx.size());
@@ -98,10 +95,10 @@ void Contr(float& GridX, float& GridY, float& Field, float& Levels, int32_t& Ni,
     const float* fIn = &Field;
     for (int j = 1; j <= Nj; ++j) {
         for (int k = 1; k <= Ni; ++k) {
-            const size_t p = static_cast<size_t>(cap::at2(k, j, Ni));
-            gx[p] = gxIn[cap::at2(k, j, cap::MeshI)];
-            gy[p] = gyIn[cap::at2(k, j, cap::MeshI)];
-            f[p] = fIn[cap::at2(k, j, cap::FieldI)];
+            const size_t p = static_cast<size_t>(cap::At2(k, j, Ni));
+            gx[p] = gxIn[cap::At2(k, j, cap::MeshI)];
+            gy[p] = gyIn[cap::At2(k, j, cap::MeshI)];
+            f[p] = fIn[cap::At2(k, j, cap::FieldI)];
         }
     }
     const float* levels = &Levels;
@@ -114,7 +111,7 @@ void Contr(float& GridX, float& GridY, float& Field, float& Levels, int32_t& Ni,
         const auto segments = airfoil::ContourLevel(gx, gy, f, Ni, Nj, levels[l - 1], cap::Segments);
         counts[l - 1] = static_cast<int32_t>(segments.size());
         for (int s = 1; s <= counts[l - 1]; ++s) {
-            const size_t at = static_cast<size_t>(cap::at2(s, l, cap::Segments));
+            const size_t at = static_cast<size_t>(cap::At2(s, l, cap::Segments));
             const airfoil::ContourSegment& seg = segments[static_cast<size_t>(s - 1)];
             x1[at] = static_cast<float>(seg.x1);
             y1[at] = static_cast<float>(seg.y1);
@@ -124,3 +121,5 @@ void Contr(float& GridX, float& GridY, float& Field, float& Levels, int32_t& Ni,
     }
     airfoil::SetLastCall(KernelCall::Written);
 }
+
+} // namespace ribcraft::airfoil

@@ -292,11 +292,8 @@ void EvaluateFlowField(const SheetFlow& flow, const std::vector<double>& gx, con
     }
 }
 
-} // namespace ribcraft::airfoil
-
 void Flow(float& V, float& X, float& Y, int32_t& Count, float& GridX, float& GridY, int32_t& StagPoint, float& CpField,
           float& PsiField, int32_t& Ni, int32_t& Nj) {
-    using namespace ribcraft;
     airfoil::SetLastCall(KernelCall::BadArguments);
     if (Count < 4 || Count > cap::Outline || Ni < 1 || Nj < 1 || Ni > cap::FieldI || Nj > cap::FieldJ) return;
     airfoil::SetLastCall(KernelCall::NoSolution);
@@ -312,9 +309,9 @@ void Flow(float& V, float& X, float& Y, int32_t& Count, float& GridX, float& Gri
     const float* gyIn = &GridY;
     for (int j = 1; j <= Nj; ++j) {
         for (int k = 1; k <= Ni; ++k) {
-            const size_t p = static_cast<size_t>(cap::at2(k, j, Ni));
-            gx[p] = gxIn[cap::at2(k, j, cap::MeshI)];
-            gy[p] = gyIn[cap::at2(k, j, cap::MeshI)];
+            const size_t p = static_cast<size_t>(cap::At2(k, j, Ni));
+            gx[p] = gxIn[cap::At2(k, j, cap::MeshI)];
+            gy[p] = gyIn[cap::At2(k, j, cap::MeshI)];
             if (!std::isfinite(gx[p]) || !std::isfinite(gy[p])) return;
         }
     }
@@ -324,10 +321,12 @@ void Flow(float& V, float& X, float& Y, int32_t& Count, float& GridX, float& Gri
     float* psiOut = &PsiField;
     for (int j = 1; j <= Nj; ++j) {
         for (int k = 1; k <= Ni; ++k) {
-            const size_t p = static_cast<size_t>(cap::at2(k, j, Ni));
-            cpOut[cap::at2(k, j, cap::FieldI)] = static_cast<float>(cp[p]);
-            psiOut[cap::at2(k, j, cap::FieldI)] = static_cast<float>(psi[p]);
+            const size_t p = static_cast<size_t>(cap::At2(k, j, Ni));
+            cpOut[cap::At2(k, j, cap::FieldI)] = static_cast<float>(cp[p]);
+            psiOut[cap::At2(k, j, cap::FieldI)] = static_cast<float>(psi[p]);
         }
     }
     airfoil::SetLastCall(KernelCall::Written);
 }
+
+} // namespace ribcraft::airfoil

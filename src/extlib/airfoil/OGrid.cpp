@@ -116,19 +116,16 @@ bool BuildOGrid(const std::vector<double>& ox, const std::vector<double>& oy, in
     return true;
 }
 
-} // namespace ribcraft::airfoil
-
 void FoilGrid(float& X, float& Y, int32_t& Count, int32_t& Ni, int32_t& Nj, float& GridX, float& GridY,
               int32_t& /*One*/) {
-    using namespace ribcraft;
     airfoil::SetLastCall(KernelCall::BadArguments);
     if (Count < 4 || Count > cap::Outline || Ni > cap::MeshI || Nj > cap::MeshJ) return;
     airfoil::SetLastCall(KernelCall::NoSolution);
     float* gx = &GridX;
     float* gy = &GridY;
     airfoil::OGridSettings settings;
-    settings.radius = gy[cap::at2(1, 1, cap::MeshI)];
-    settings.clustering = gy[cap::at2(1, 2, cap::MeshI)];
+    settings.radius = gy[cap::At2(1, 1, cap::MeshI)];
+    settings.clustering = gy[cap::At2(1, 2, cap::MeshI)];
     const float* x = &X;
     const float* y = &Y;
     const std::vector<double> ox(x, x + Count), oy(y, y + Count);
@@ -136,9 +133,11 @@ void FoilGrid(float& X, float& Y, int32_t& Count, int32_t& Ni, int32_t& Nj, floa
     if (!airfoil::BuildOGrid(ox, oy, Ni, Nj, settings, grid)) return;
     for (int j = 1; j <= Nj; ++j) {
         for (int k = 1; k <= Ni; ++k) {
-            gx[cap::at2(k, j, cap::MeshI)] = static_cast<float>(grid.X(k, j));
-            gy[cap::at2(k, j, cap::MeshI)] = static_cast<float>(grid.Y(k, j));
+            gx[cap::At2(k, j, cap::MeshI)] = static_cast<float>(grid.X(k, j));
+            gy[cap::At2(k, j, cap::MeshI)] = static_cast<float>(grid.Y(k, j));
         }
     }
     airfoil::SetLastCall(KernelCall::Written);
 }
+
+} // namespace ribcraft::airfoil

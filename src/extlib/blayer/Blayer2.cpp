@@ -42,13 +42,13 @@ void Blayer2(double& ArcLength, double& EdgeVelocity, double& Re, double& Profil
     for (int i = 1; i <= solved; ++i) {
         const bl::StationOutput& o = r.stations[i - 1];
         for (int j = 1; j <= static_cast<int>(o.y.size()); ++j) {
-            y[cap::at2(i, j, ld)] = o.y[j - 1];
-            u[cap::at2(i, j, ld)] = o.u[j - 1];
+            y[cap::At2(i, j, ld)] = o.y[j - 1];
+            u[cap::At2(i, j, ld)] = o.u[j - 1];
         }
         shear[i - 1] = o.wallShear;
         const double columns[cap::BlThicknessColumns] = {o.delta, o.deltaStar, o.theta, o.energy};
         for (int c = 1; c <= cap::BlThicknessColumns; ++c)
-            thick[cap::at2(i, c, ld)] = columns[c - 1];
+            thick[cap::At2(i, c, ld)] = columns[c - 1];
     }
     SolvedCount = solved;
 }

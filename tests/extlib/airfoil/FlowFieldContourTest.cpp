@@ -89,9 +89,9 @@ TEST(ContrEntry, StopsAtFourHundredSegmentsALevel) {
     ContrCall c(cap::FieldI, cap::FieldJ);
     for (int j = 1; j <= c.nj; ++j)
         for (int k = 1; k <= c.ni; ++k) {
-            c.gx[cap::at2(k, j, cap::MeshI)] = float(k);
-            c.gy[cap::at2(k, j, cap::MeshI)] = float(j);
-            c.field[cap::at2(k, j, cap::FieldI)] = float((k + j) % 2);
+            c.gx[cap::At2(k, j, cap::MeshI)] = float(k);
+            c.gy[cap::At2(k, j, cap::MeshI)] = float(j);
+            c.field[cap::At2(k, j, cap::FieldI)] = float((k + j) % 2);
         }
     c.nlev = cap::Levels;
     for (int l = 0; l < cap::Levels; ++l)
@@ -101,11 +101,11 @@ TEST(ContrEntry, StopsAtFourHundredSegmentsALevel) {
         ASSERT_EQ(c.counts[l - 1], l % 2 ? 0 : cap::Segments) << l;
     EXPECT_EQ(c.counts[cap::Levels], -1); // nothing past the last level
     // The segments kept are those of the innermost rows of cells (j = 1 to 2 first).
-    const int first = cap::at2(1, 2, cap::Segments), last = cap::at2(cap::Segments, 2, cap::Segments);
+    const int first = cap::At2(1, 2, cap::Segments), last = cap::At2(cap::Segments, 2, cap::Segments);
     EXPECT_GE(std::min(c.y1[first], c.y2[first]), 1.0f);
     EXPECT_LE(std::max(c.y1[first], c.y2[first]), 2.0f);
     EXPECT_LE(std::max(c.y1[last], c.y2[last]), 6.0f);     // 99 cells a row: the fifth row is reached
-    EXPECT_EQ(c.x1[cap::at2(1, 3, cap::Segments)], -5.0f); // level 3 lies above the field
+    EXPECT_EQ(c.x1[cap::At2(1, 3, cap::Segments)], -5.0f); // level 3 lies above the field
 }
 
 TEST(ContrEntry, RefusesMoreLevelsOrPointsThanItsArrays) {
@@ -127,9 +127,9 @@ TEST(ContrEntry, WritesEachLevelInItsOwnColumn) {
     ContrCall c(11, 11);
     for (int j = 1; j <= c.nj; ++j)
         for (int k = 1; k <= c.ni; ++k) {
-            c.gx[cap::at2(k, j, cap::MeshI)] = float(k - 1);
-            c.gy[cap::at2(k, j, cap::MeshI)] = float(j - 1);
-            c.field[cap::at2(k, j, cap::FieldI)] = float(k - 1);
+            c.gx[cap::At2(k, j, cap::MeshI)] = float(k - 1);
+            c.gy[cap::At2(k, j, cap::MeshI)] = float(j - 1);
+            c.field[cap::At2(k, j, cap::FieldI)] = float(k - 1);
         }
     c.nlev = 3;
     c.levels[0] = 2.5f, c.levels[1] = 7.25f, c.levels[2] = -1.0f;
@@ -138,11 +138,11 @@ TEST(ContrEntry, WritesEachLevelInItsOwnColumn) {
     EXPECT_EQ(c.counts[1], 10);
     EXPECT_EQ(c.counts[2], 0);
     for (int s = 1; s <= 10; ++s) {
-        EXPECT_FLOAT_EQ(c.x1[cap::at2(s, 1, cap::Segments)], 2.5f);
-        EXPECT_FLOAT_EQ(c.x2[cap::at2(s, 2, cap::Segments)], 7.25f);
-        EXPECT_FLOAT_EQ(std::abs(c.y2[cap::at2(s, 2, cap::Segments)] - c.y1[cap::at2(s, 2, cap::Segments)]), 1.0f);
+        EXPECT_FLOAT_EQ(c.x1[cap::At2(s, 1, cap::Segments)], 2.5f);
+        EXPECT_FLOAT_EQ(c.x2[cap::At2(s, 2, cap::Segments)], 7.25f);
+        EXPECT_FLOAT_EQ(std::abs(c.y2[cap::At2(s, 2, cap::Segments)] - c.y1[cap::At2(s, 2, cap::Segments)]), 1.0f);
     }
-    EXPECT_EQ(c.x1[cap::at2(11, 1, cap::Segments)], -5.0f);
+    EXPECT_EQ(c.x1[cap::At2(11, 1, cap::Segments)], -5.0f);
 }
 
 } // namespace

@@ -250,8 +250,8 @@ struct FlowCall {
         FoilGrid(x[0], y[0], count, ni, nj, gx[0], gy[0], one);
     }
     void run() { Flow(v[0], x[0], y[0], count, gx[0], gy[0], stag, cp[0], psi[0], ni, nj); }
-    float Cp(int k, int j) const { return cp[cap::at2(k, j, cap::FieldI)]; }
-    float Psi(int k, int j) const { return psi[cap::at2(k, j, cap::FieldI)]; }
+    float Cp(int k, int j) const { return cp[cap::At2(k, j, cap::FieldI)]; }
+    float Psi(int k, int j) const { return psi[cap::At2(k, j, cap::FieldI)]; }
 };
 
 TEST(FlowEntry, SymmetricSectionAtZeroGivesAMirroredField) {
@@ -297,8 +297,8 @@ TEST(FlowEntry, PointsInsideTheSectionTakeTheSurfaceValues) {
     // Move two points of ring 2 into the section: one at mid-chord, one just
     // behind the leading edge (Cp there is that of the nearest surface point,
     // close to stagnation).
-    call.gx[cap::at2(20, 2, cap::MeshI)] = 0.5f, call.gy[cap::at2(20, 2, cap::MeshI)] = 0.0f;
-    call.gx[cap::at2(31, 2, cap::MeshI)] = 0.002f, call.gy[cap::at2(31, 2, cap::MeshI)] = 0.0f;
+    call.gx[cap::At2(20, 2, cap::MeshI)] = 0.5f, call.gy[cap::At2(20, 2, cap::MeshI)] = 0.0f;
+    call.gx[cap::At2(31, 2, cap::MeshI)] = 0.002f, call.gy[cap::At2(31, 2, cap::MeshI)] = 0.0f;
     call.run();
     EXPECT_EQ(call.Psi(20, 2), call.Psi(1, 1));
     EXPECT_EQ(call.Psi(31, 2), call.Psi(1, 1));
@@ -322,8 +322,8 @@ TEST(FlowEntry, RefusesFieldsBeyondTheirArrays) {
     call.count = static_cast<int32_t>(call.x.size());
     call.run();
     EXPECT_NE(call.cp, before);
-    EXPECT_EQ(call.cp[cap::at2(62, 1, cap::FieldI)], -99.0f); // nothing past the grid's own points
-    EXPECT_EQ(call.cp[cap::at2(1, 32, cap::FieldI)], -99.0f);
+    EXPECT_EQ(call.cp[cap::At2(62, 1, cap::FieldI)], -99.0f); // nothing past the grid's own points
+    EXPECT_EQ(call.cp[cap::At2(1, 32, cap::FieldI)], -99.0f);
 }
 
 } // namespace

@@ -29,15 +29,15 @@ struct GridCall {
         count = static_cast<int32_t>(x.size());
     }
     bool run(int32_t ni, int32_t nj, float radius, float cluster) {
-        gy[cap::at2(1, 1, cap::MeshI)] = radius;
-        gy[cap::at2(1, 2, cap::MeshI)] = cluster;
+        gy[cap::At2(1, 1, cap::MeshI)] = radius;
+        gy[cap::At2(1, 2, cap::MeshI)] = cluster;
         const std::vector<float> before = gx;
         int32_t one = 1;
         FoilGrid(x[0], y[0], count, ni, nj, gx[0], gy[0], one);
         return gx != before;
     }
-    float X(int k, int j) const { return gx[cap::at2(k, j, cap::MeshI)]; }
-    float Y(int k, int j) const { return gy[cap::at2(k, j, cap::MeshI)]; }
+    float X(int k, int j) const { return gx[cap::At2(k, j, cap::MeshI)]; }
+    float Y(int k, int j) const { return gy[cap::At2(k, j, cap::MeshI)]; }
 };
 
 Outline Naca(int32_t number, int h = 60) {

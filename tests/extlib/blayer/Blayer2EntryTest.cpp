@@ -37,9 +37,9 @@ struct Workspace {
         }
     }
     void call() { Blayer2(s[0], ue[0], re, y[0], u[0], shear[0], thick[0], stations, solved, rough, code, height); }
-    double Y(int i, int j) const { return y[cap::at2(i, j, cap::BlStations)]; }
-    double U(int i, int j) const { return u[cap::at2(i, j, cap::BlStations)]; }
-    double T(int i, int c) const { return thick[cap::at2(i, c, cap::BlStations)]; }
+    double Y(int i, int j) const { return y[cap::At2(i, j, cap::BlStations)]; }
+    double U(int i, int j) const { return u[cap::At2(i, j, cap::BlStations)]; }
+    double T(int i, int c) const { return thick[cap::At2(i, c, cap::BlStations)]; }
     bool outputsUntouched() const {
         for (const auto* a : {&y, &u, &shear, &thick})
             for (double v : *a)

@@ -1,4 +1,4 @@
-#include "app/FlowField.h"
+#include "app/FlowFieldDriver.h"
 
 #include <algorithm>
 #include <cmath>
@@ -60,8 +60,8 @@ CommandResult ComputeFlowField(SharedState& s, int mode) {
         // The user mesh is kept apart from the flow views' fixed mesh.
         for (int j = 1; j <= m.my; ++j)
             for (int k = 1; k <= m.mx; ++k) {
-                s.MeshGridX[cap::at2(k, j, cap::MeshI)] = gx[cap::at2(k, j, cap::MeshI)];
-                s.MeshGridY[cap::at2(k, j, cap::MeshI)] = gy[cap::at2(k, j, cap::MeshI)];
+                s.MeshGridX[cap::At2(k, j, cap::MeshI)] = gx[cap::At2(k, j, cap::MeshI)];
+                s.MeshGridY[cap::At2(k, j, cap::MeshI)] = gy[cap::At2(k, j, cap::MeshI)];
             }
         f.KeptMX = m.mx, f.KeptMY = m.my;
         s.NewGrid = 0;

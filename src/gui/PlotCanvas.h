@@ -1,8 +1,9 @@
 #pragma once
-// Picture1: the drawing area of the main window. It owns the picture every
-// view is drawn on (an image surface that keeps its picture between paints),
-// reports the pointer position in the view's user units, and runs the
-// rubber-band box of the zoomable views in inverting draw mode.
+// PlotCanvas: the drawing area of the main window, the control Picture1 (its
+// object name). It owns the picture every view is drawn on (an image surface
+// that keeps its picture between paints), reports the pointer position in the
+// view's user units, and runs the rubber-band box of the zoomable views in
+// inverting draw mode.
 
 #include <QWidget>
 #include <memory>
@@ -11,13 +12,13 @@
 
 namespace ribcraft {
 
-class Picture1 : public QWidget {
+class PlotCanvas : public QWidget {
     Q_OBJECT
 public:
-    explicit Picture1(QWidget* parent = nullptr);
+    explicit PlotCanvas(QWidget* parent = nullptr);
 
     ImageSurface& surface() { return *m_surface; }
-    // Whether a left-button drag draws a rubber band (views 4, 5 and 6).
+    // Whether a left-button drag draws a rubber band (the flow-field and mesh views).
     void setRubberBandEnabled(bool on) { m_bandEnabled = on; }
     bool dragging() const { return m_dragging; }
 

@@ -1,18 +1,18 @@
-#include "gui/Picture1.h"
+#include "gui/PlotCanvas.h"
 
 #include <QMouseEvent>
 #include <QPainter>
 
 namespace ribcraft {
 
-Picture1::Picture1(QWidget* parent) : QWidget(parent), m_surface(std::make_unique<ImageSurface>(400, 300)) {
+PlotCanvas::PlotCanvas(QWidget* parent) : QWidget(parent), m_surface(std::make_unique<ImageSurface>(400, 300)) {
     setObjectName(QStringLiteral("Picture1"));
     setMouseTracking(true);
     setMinimumSize(200, 150);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
 }
 
-void Picture1::paintEvent(QPaintEvent*) {
+void PlotCanvas::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.drawImage(0, 0, m_surface->image());
     if (m_dragging) {
@@ -23,14 +23,14 @@ void Picture1::paintEvent(QPaintEvent*) {
     }
 }
 
-void Picture1::resizeEvent(QResizeEvent* e) {
+void PlotCanvas::resizeEvent(QResizeEvent* e) {
     QWidget::resizeEvent(e);
     // Drawn at the screen's own resolution, so that curves and text stay crisp on scaled screens.
     m_surface->Resize(std::max(1, width()), std::max(1, height()), devicePixelRatioF());
     emit resized();
 }
 
-void Picture1::mousePressEvent(QMouseEvent* e) {
+void PlotCanvas::mousePressEvent(QMouseEvent* e) {
     if (e->button() == Qt::RightButton) {
         emit rightButtonPressed(e->globalPosition().toPoint());
         return;
@@ -42,7 +42,7 @@ void Picture1::mousePressEvent(QMouseEvent* e) {
     }
 }
 
-void Picture1::mouseMoveEvent(QMouseEvent* e) {
+void PlotCanvas::mouseMoveEvent(QMouseEvent* e) {
     const QPointF pos = e->position();
     emit mouseMovedTo(m_surface->FromDeviceX(pos.x()), m_surface->FromDeviceY(pos.y()));
     if (m_dragging) {
@@ -51,7 +51,7 @@ void Picture1::mouseMoveEvent(QMouseEvent* e) {
     }
 }
 
-void Picture1::mouseReleaseEvent(QMouseEvent* e) {
+void PlotCanvas::mouseReleaseEvent(QMouseEvent* e) {
     if (!m_dragging || e->button() != Qt::LeftButton) return;
     m_dragging = false;
     m_bandEnd = e->position().toPoint();
