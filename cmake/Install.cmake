@@ -1,9 +1,11 @@
-# `make install` (or `cmake --install build`): the window, the batch tool, the
+# `make install` (or `cmake --install build`): the window, the batch tool and its picture plugin, the
 # desktop entry with its icons, the batch tool's manual page and the help.
 # CMAKE_INSTALL_PREFIX and DESTDIR are honoured.
 include(GNUInstallDirs)
 
 install(TARGETS ribcraft ribcraft-batch RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# The batch tool's picture plugin; the tool finds it from its own folder (src/batch/CMakeLists.txt).
+install(TARGETS ribcraft-batch-pictures LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}/ribcraft)
 install(FILES ${PROJECT_SOURCE_DIR}/share/ribcraft.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${PROJECT_SOURCE_DIR}/share/icons/ribcraft.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)

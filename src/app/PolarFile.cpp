@@ -14,10 +14,11 @@ std::vector<PolarTable> PolarTablesOf(std::span<const StoredPolar> polars) {
         t.flapDeflection = p.Key.FlapDeflection;
         t.flapLength = p.Key.FlapLength;
         t.re = p.Key.re;
-        // The store keeps no stall flag per angle yet, so every row is written as not stalled.
-        for (const PolarRow& r : p.PolarData)
+        for (size_t i = 0; i < p.PolarData.size(); ++i) {
+            const PolarRow& r = p.PolarData[i];
             t.rows.push_back({r[PolarAngle], r[PolarCl], r[PolarCd] / 1000, r[PolarCm], r[PolarUpperTransition],
-                              r[PolarLowerTransition], false});
+                              r[PolarLowerTransition], p.stalled(i)});
+        }
     }
     return tables;
 }

@@ -22,11 +22,6 @@
 #include "io/AirfoilReader.h"
 #include "io/NumberFormat.h"
 #include "io/ReportText.h"
-#include "plot/Redraw.h"
-#include "plot/Templates.h"
-#include "render/QtSurface.h"
-
-#include <QGuiApplication>
 
 namespace ribcraft {
 
@@ -182,10 +177,17 @@ CommandResult BatchRunner::redraw() {
     return RecomputeForRedraw(m_state);
 }
 
-CommandResult BatchRunner::needPictures() {
-    if (m_makeGui) m_makeGui();
-    if (!QGuiApplication::instance()) return fail("pictures need a GUI application object");
-    return {};
+Result<PictureCommands*> BatchRunner::pictures() {
+    if (!m_pictures) return Status::Error(ErrorKind::NotAvailable, "this program draws no pictures");
+    Result<PictureCommands*> p = m_pictures();
+    if (!p) return p;
+    if (const CommandResult r = (*p)->prepare(); !r.ok) return Status::Error(ErrorKind::NotAvailable, r.message);
+    return p;
+}
+
+bool BatchRunner::drawsPicture(const std::string& line) {
+    std::vector<std::string> words;
+    return splitWords(line, words) && !words.empty() && (words[0] == "png" || words[0] == "templates");
 }
 
 CommandResult BatchRunner::runLine(const std::string& line) {
@@ -373,28 +375,18 @@ CommandResult BatchRunner::templatesCommand(const std::vector<std::string>& w) {
     for (int i = 0; i < 4; ++i)
         if (!parseNumber(w[size_t(i) + 2], *values[i]))
             return fail("templates takes FILE ROOT TIP SECTIONS SKIN [in|cm] [letter|a4|a3]");
-    QPageSize::PageSizeId page = QPageSize::Letter;
+    TemplatePage page = TemplatePage::Letter;
     for (size_t i = 6; i < w.size(); ++i) {
         if (w[i] == "in" || w[i] == "cm")
             job.Centimetres = w[i] == "cm";
         else if (w[i] == "letter" || w[i] == "a4" || w[i] == "a3")
-            page = w[i] == "letter" ? QPageSize::Letter : w[i] == "a4" ? QPageSize::A4 : QPageSize::A3;
+            page = w[i] == "letter" ? TemplatePage::Letter : w[i] == "a4" ? TemplatePage::A4 : TemplatePage::A3;
         else
             return fail("templates takes in or cm and a page of letter, a4 or a3: " + w[i]);
     }
-    if (CommandResult r = needPictures(); !r.ok) return r;
-    // The document is drawn in memory and replaces the file only when every page was printed.
-    CommandResult printed;
-    const Status saved = SavePdf(
-        w[1],
-        [&](PdfSurface& pdf) {
-            printed = PrintTemplates(pdf, m_state, job);
-            return printed.ok ? Status::Ok() : Status::Error(ErrorKind::InvalidInput, printed.message);
-        },
-        page);
-    if (!printed.ok) return printed;
-    if (!saved) return fail(saved.message());
-    return printed;
+    const Result<PictureCommands*> painter = pictures();
+    if (!painter) return CommandResult::from(painter.status());
+    return (*painter)->templates(m_state, job, page, w[1]);
 }
 
 CommandResult BatchRunner::pngCommand(const std::vector<std::string>& w) {
@@ -406,14 +398,9 @@ CommandResult BatchRunner::pngCommand(const std::vector<std::string>& w) {
         width = int(a);
         height = int(b);
     }
-    if (CommandResult r = needPictures(); !r.ok) return r;
-    ImageSurface picture(width, height);
-    picture.SetBackColor(m_state.whiteBackground() ? QBColor(15) : QBColor(0));
-    picture.SetForeColor(m_state.whiteBackground() ? QBColor(0) : QBColor(15));
-    const CommandResult r = RedrawView(m_state, picture);
-    if (!r.ok) return r;
-    if (Status st = picture.SavePng(w[1]); !st) return fail(st.message());
-    return {};
+    const Result<PictureCommands*> painter = pictures();
+    if (!painter) return CommandResult::from(painter.status());
+    return (*painter)->png(m_state, width, height, w[1]);
 }
 
 void BatchRunner::printResults() {

@@ -2,8 +2,9 @@
 #pragma once
 // ribcraft-batch: the program's commands read from a script, one per line,
 // run on one shared state through the same recompute step as the window's
-// redraw. Only the commands that make a picture or a PDF draw anything; the
-// others compute their numbers and print them.
+// redraw. Only the commands that make a picture or a PDF draw anything (through
+// the picture commands given to the runner); the others compute their numbers
+// and print them.
 //
 //   naca DIGITS            accept a NACA 4- or 5-digit section
 //   read FILE              read a coordinate file ("&General Airfoils")
@@ -45,6 +46,7 @@
 
 #include "app/CommandResult.h"
 #include "app/SharedState.h"
+#include "batch/PictureCommands.h"
 
 namespace ribcraft {
 
@@ -53,10 +55,11 @@ public:
     BatchRunner(std::ostream& out);
     ~BatchRunner();
 
-    // Called before the first picture or PDF: makes the GUI application
-    // object that text metrics and painting need. Without one, those
-    // commands need an application object made by the caller.
-    void setPictureSupport(std::function<void()> makeGuiApplication) { m_makeGui = std::move(makeGuiApplication); }
+    // Where png and templates get their painting from, asked on the first
+    // picture or PDF. Without one, those commands fail with a message.
+    void setPictures(PictureSource source) { m_pictures = std::move(source); }
+    // Whether a script line is a command that paints (png, templates).
+    static bool drawsPicture(const std::string& line);
 
     // Runs one line (comments and blank lines do nothing).
     CommandResult runLine(const std::string& line);
@@ -72,7 +75,7 @@ public:
 private:
     // The recompute step of the redraw for the current view; nothing is drawn.
     CommandResult redraw();
-    CommandResult needPictures();
+    Result<PictureCommands*> pictures();
     CommandResult command(const std::vector<std::string>& words);
     CommandResult viewCommand(const std::string& name);
     CommandResult setCommand(const std::string& name, const std::string& value);
@@ -86,7 +89,7 @@ private:
 
     std::ostream& m_out;
     SharedState m_state;
-    std::function<void()> m_makeGui;
+    PictureSource m_pictures;
     int m_jobs = 0;
 };
 

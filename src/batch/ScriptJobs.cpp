@@ -43,7 +43,15 @@ struct ScriptRun {
     int status = 0;
 };
 
-void RunOne(const std::string& path, int polarJobs, ScriptRun& run) {
+// Whether the script at path has a command that paints (false when it cannot be read).
+bool ScriptDraws(const std::string& path) {
+    std::ifstream script(path);
+    for (std::string line; std::getline(script, line);)
+        if (BatchRunner::drawsPicture(line)) return true;
+    return false;
+}
+
+void RunOne(const std::string& path, int polarJobs, const PictureSource& pictures, ScriptRun& run) {
     std::ifstream script(path);
     if (!script) {
         run.err << "cannot open " << path << '\n';
@@ -52,12 +60,14 @@ void RunOne(const std::string& path, int polarJobs, ScriptRun& run) {
     }
     BatchRunner runner(run.out);
     runner.setJobs(polarJobs);
+    runner.setPictures(pictures);
     run.status = runner.runScript(script, run.err);
 }
 
 } // namespace
 
-int RunScripts(const std::vector<std::string>& scripts, int jobs, std::ostream& out, std::ostream& err) {
+int RunScripts(const std::vector<std::string>& scripts, int jobs, std::ostream& out, std::ostream& err,
+               const PictureSource& pictures) {
     if (scripts.size() == 1) {
         // One script: its polars command may use every thread, and its output is not held back.
         std::ifstream script(scripts[0]);
@@ -67,15 +77,20 @@ int RunScripts(const std::vector<std::string>& scripts, int jobs, std::ostream& 
         }
         BatchRunner runner(out);
         runner.setJobs(jobs);
+        runner.setPictures(pictures);
         return runner.runScript(script, err);
     }
+    // The GUI application object belongs to this thread: made here, before any script paints.
+    // When it cannot be made, the painting command itself reports why.
+    if (pictures && std::any_of(scripts.begin(), scripts.end(), ScriptDraws))
+        if (const Result<PictureCommands*> p = pictures(); p) (void)(*p)->prepare();
     std::vector<ScriptRun> runs(scripts.size());
     const unsigned cores = std::max(1u, std::thread::hardware_concurrency());
     const size_t threads = std::min(scripts.size(), jobs > 0 ? size_t(jobs) : size_t(cores));
     std::atomic<size_t> next{0};
     auto work = [&] {
         for (size_t i; (i = next.fetch_add(1)) < scripts.size();)
-            RunOne(scripts[i], 1, runs[i]);
+            RunOne(scripts[i], 1, pictures, runs[i]);
     };
     std::vector<std::thread> pool;
     for (size_t t = 1; t < threads; ++t)

@@ -4,11 +4,14 @@
 // on its own state, N at a time on a queue of threads. Each script's output
 // and messages are kept and printed whole, script after script in the order
 // given, so the output does not depend on N. Within such a run the polars
-// command of a script uses one thread.
+// command of a script uses one thread. The picture commands are made ready on
+// the calling thread before the threads start, and only when a script paints.
 
 #include <iosfwd>
 #include <string>
 #include <vector>
+
+#include "batch/PictureCommands.h"
 
 namespace ribcraft {
 
@@ -22,7 +25,8 @@ struct BatchArguments {
 BatchArguments ParseBatchArguments(int argc, char** argv);
 
 // Runs the scripts; returns the highest exit status of any script (a script
-// that cannot be opened counts 1).
-int RunScripts(const std::vector<std::string>& scripts, int jobs, std::ostream& out, std::ostream& err);
+// that cannot be opened counts 1). Must be called on the main thread.
+int RunScripts(const std::vector<std::string>& scripts, int jobs, std::ostream& out, std::ostream& err,
+               const PictureSource& pictures = {});
 
 } // namespace ribcraft

@@ -2,14 +2,14 @@
 // ribcraft-batch [--jobs N] [SCRIPT...]: runs the commands of each SCRIPT (or
 // of standard input), several scripts N at a time.
 
-#include <QGuiApplication>
-#include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <memory>
 
 #include "batch/BatchRunner.h"
+#include "batch/PicturePlugin.h"
 #include "batch/ScriptJobs.h"
 
 namespace {
@@ -69,22 +69,16 @@ int main(int argc, char** argv) {
                   << "\nusage: ribcraft-batch [--jobs N] [SCRIPT...]   (ribcraft-batch --help for the commands)\n";
         return 2;
     }
-    // Text metrics and pictures need a GUI application, but never a screen;
-    // for one script it is made only when a command draws a picture or a PDF,
-    // so numeric scripts start no part of the GUI. Scripts run side by side on
-    // threads get it before they start (it belongs to the main thread).
-    std::unique_ptr<QGuiApplication> app;
-    auto makeGui = [&app, &argc, argv] {
-        if (app || QGuiApplication::instance()) return;
-        if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
-        app = std::make_unique<QGuiApplication>(argc, argv);
-    };
-    if (args.scripts.size() > 1) {
-        makeGui();
-        return ribcraft::RunScripts(args.scripts, args.jobs, std::cout, std::cerr);
-    }
+    // Pictures and PDFs are painted by the picture plugin, loaded only when a
+    // command draws one, so numeric scripts load no part of the GUI.
+    std::error_code ec;
+    std::string self = std::filesystem::read_symlink("/proc/self/exe", ec).string();
+    if (ec) self = argv[0];
+    ribcraft::PicturePlugin plugin(ribcraft::PicturePlugin::PathsBeside(self, RIBCRAFT_PICTURES_FROM_BIN));
+    if (args.scripts.size() > 1)
+        return ribcraft::RunScripts(args.scripts, args.jobs, std::cout, std::cerr, plugin.source());
     ribcraft::BatchRunner runner(std::cout);
-    runner.setPictureSupport(makeGui);
+    runner.setPictures(plugin.source());
     runner.setJobs(args.jobs);
     if (args.scripts.empty()) return runner.runScript(std::cin, std::cerr);
     std::ifstream script(args.scripts[0]);

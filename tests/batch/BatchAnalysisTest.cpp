@@ -142,6 +142,40 @@ TEST_F(BatchTest, PolarFileRoundTripsTheStoredPolars) {
     EXPECT_FALSE(std::filesystem::exists(Path("no")));
 }
 
+// The stalled column: the polar table carries each stored angle's flag, the
+// sweep the result panel's. NACA 0012 stalls at the ends of its polar and not
+// near 0 degrees, and being symmetric it stalls at -a exactly when at +a.
+TEST_F(BatchTest, StalledColumnsFollowTheStallOfEachAngle) {
+    Run({"naca 0012", "polar " + Path("p.csv")});
+    const StoredPolar& p = ActivePolars(runner.state())[0];
+    const auto back = ReadPolarTable(Contents(Path("p.csv")));
+    ASSERT_TRUE(back.ok()) << back.status().message();
+    const std::vector<PolarTableRow>& rows = (*back)[0].rows;
+    ASSERT_EQ(rows.size(), 21u);
+    int stalled = 0;
+    for (size_t i = 0; i < rows.size(); ++i) {
+        SCOPED_TRACE(rows[i].alpha);
+        EXPECT_EQ(rows[i].stalled, p.stalled(i));
+        EXPECT_EQ(rows[i].stalled, rows[rows.size() - 1 - i].stalled);
+        stalled += rows[i].stalled;
+    }
+    EXPECT_TRUE(rows.front().stalled);
+    EXPECT_FALSE(rows[10].stalled); // 0 degrees
+    EXPECT_GT(stalled, 0);
+    EXPECT_LT(stalled, 21);
+
+    out.str("");
+    Run({"sweep -20 20 20"});
+    std::istringstream table(out.str());
+    std::vector<std::vector<std::string>> sweep;
+    for (std::string line; std::getline(table, line);)
+        if (!line.starts_with("#") && !line.starts_with("alpha")) sweep.push_back(Split(line));
+    ASSERT_EQ(sweep.size(), 3u);
+    EXPECT_EQ(sweep[0][7], "1");
+    EXPECT_EQ(sweep[1][7], "0");
+    EXPECT_EQ(sweep[2][7], "1");
+}
+
 // A folder with two sections and a broken file, at two Reynolds numbers, on
 // one thread and on two: the same result files, the broken one named and
 // skipped, and each section's polars what a single run computes.

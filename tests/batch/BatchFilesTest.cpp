@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "BatchFixture.h"
+#include "batch/PicturePlugin.h"
 #include "io/NumberFormat.h"
 
 namespace ribcraft::test {
@@ -92,6 +93,31 @@ TEST_F(BatchTest, PngIsDrawnAtTheRequestedSize) {
     EXPECT_GT(drawn, 200);
     const QImage large(QString::fromStdString(Path("default.png")));
     EXPECT_EQ(large.size(), QSize(1200, 800));
+}
+
+// Without a usable picture plugin (none there, or a file that is no library)
+// the painting commands fail with a message naming the file, write nothing
+// and keep the state; the numeric commands go on.
+TEST_F(BatchTest, PicturesWithoutThePluginFailAndNumbersGoOn) {
+    const std::string notLibrary = Path("not-a-library.so");
+    std::ofstream(notLibrary) << "text";
+    PicturePlugin missing({Path("missing.so")}), broken({notLibrary});
+    for (PicturePlugin* plugin : {&missing, &broken}) {
+        runner.setPictures(plugin->source());
+        Run({"naca 2412", "view cp"});
+        const std::string before = ResultsText();
+        for (const std::string& line : {"png " + Path("cp.png"), "templates " + Path("ribs.pdf") + " 6 4 2 0"}) {
+            const CommandResult r = runner.runLine(line);
+            EXPECT_FALSE(r.ok) << line;
+            EXPECT_NE(r.message.find(plugin == &missing ? Path("missing.so") : notLibrary), std::string::npos)
+                << r.message;
+        }
+        EXPECT_FALSE(std::filesystem::exists(Path("cp.png")));
+        EXPECT_FALSE(std::filesystem::exists(Path("ribs.pdf")));
+        EXPECT_EQ(ResultsText(), before);
+        Run({"alpha 3"});
+        EXPECT_EQ(Result("alpha"), "3 Deg.");
+    }
 }
 
 TEST_F(BatchTest, SeligAndCountedFilesOfOneSectionGiveTheSameResults) {

@@ -8,12 +8,14 @@
 
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "batch/BatchRunner.h"
+#include "pictures/QtPictures.h"
 
 namespace ribcraft::test {
 
@@ -56,6 +58,7 @@ inline FileLines ReadLines(const std::filesystem::path& path) {
 class BatchTest : public ::testing::Test {
 protected:
     void SetUp() override {
+        runner.setPictures([this]() -> ribcraft::Result<PictureCommands*> { return pictures.get(); });
         const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
         // One folder per test and process: test runs of other builds may run side by side.
         m_dir = std::filesystem::temp_directory_path() / (std::string("ribcraft-batch-") + info->test_suite_name() +
@@ -97,6 +100,7 @@ protected:
     static std::string Data(const std::string& name) { return std::string(RIBCRAFT_TEST_DATA) + "/batch/" + name; }
 
     std::ostringstream out;
+    std::unique_ptr<PictureCommands> pictures = MakeQtPictureCommands();
     BatchRunner runner{out};
 
 private:

@@ -57,6 +57,8 @@ TEST_P(BatchWriters, FailureIsReportedAndLeavesTheOldFile) {
 
     std::ostringstream out, err;
     BatchRunner runner(out);
+    const std::unique_ptr<PictureCommands> pictures = MakeQtPictureCommands();
+    runner.setPictures([&]() -> Result<PictureCommands*> { return pictures.get(); });
     std::istringstream script("naca 2412\n" + line + "\n");
     int status = 0;
     {

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "extlib/airfoil/PanelSolver.h"
 
+#include "extlib/airfoil/ArcTangent.h"
+
 #include <algorithm>
 #include <cmath>
 #include <numbers>
@@ -10,30 +12,6 @@ namespace ribcraft::airfoil {
 namespace {
 
 constexpr double kTwoPi = 2.0 * std::numbers::pi;
-
-// Velocity at the point (xi, eta) of a panel's frame (xi along the panel from
-// its start node, eta to its left, i.e. out of the section) induced by a vortex
-// sheet on the panel (clockwise positive) whose strength runs linearly from a
-// at the start node to b at the end node: velocity = a (ua, va) + b (ub, vb).
-struct PanelInfluence {
-    double ua, va, ub, vb;
-};
-
-PanelInfluence Influence(double xi, double eta, double len, bool self) {
-    const double ra2 = xi * xi + eta * eta;
-    const double rb2 = (xi - len) * (xi - len) + eta * eta;
-    // Angle the panel subtends at the point; on the panel itself the outer side.
-    const double beta = self ? std::numbers::pi : std::atan2(eta * len, xi * xi - xi * len + eta * eta);
-    const double lnr = self ? 0.0 : 0.5 * std::log(rb2 / ra2);
-    const double i1u = eta * lnr + xi * beta;
-    const double i1v = len - eta * beta + xi * lnr;
-    PanelInfluence f;
-    f.ub = i1u / len / kTwoPi;
-    f.vb = i1v / len / kTwoPi;
-    f.ua = beta / kTwoPi - f.ub;
-    f.va = lnr / kTwoPi - f.vb;
-    return f;
-}
 
 bool OutlineIsUsable(const Outline& o) {
     const size_t n = o.x.size();
@@ -60,19 +38,62 @@ void PanelSolver::buildSystem(const Outline& o) {
     Eigen::MatrixXd& normal = m_system;
     normal.resize(n + 1, n + 1);
     normal.setZero();
+    // One column pair per panel, in three passes over the midpoints: the
+    // plain arithmetic of the first and last runs on several midpoints at a
+    // time (divisions by the panel length and by 2 pi are multiplications by
+    // their reciprocals), and so does the angle; the logarithm is the library's.
+    m_xi.resize(size_t(n));
+    m_eta.resize(size_t(n));
+    m_beta.resize(size_t(n));
+    m_lnr.resize(size_t(n));
+    double* __restrict const xi = m_xi.data();
+    double* __restrict const eta = m_eta.data();
+    double* __restrict const beta = m_beta.data();
+    double* __restrict const lnr = m_lnr.data();
+    const double* __restrict const midX = m_midX.data();
+    const double* __restrict const midY = m_midY.data();
+    const double* __restrict const tix = m_tx.data();
+    const double* __restrict const tiy = m_ty.data();
+    constexpr double kInvTwoPi = 1.0 / kTwoPi;
     for (int j = 0; j < n; ++j) {
         const double tx = m_tx[j], ty = m_ty[j], len = m_length[j];
         const double x0 = o.x[j], y0 = o.y[j];
+        // The midpoints in the panel's frame (xi along it from its start node, eta to its left).
         for (int i = 0; i < n; ++i) {
-            const double dx = m_midX[i] - x0, dy = m_midY[i] - y0;
-            const double xi = dx * tx + dy * ty, eta = -dx * ty + dy * tx;
-            const PanelInfluence f = Influence(xi, eta, len, i == j);
+            const double dx = midX[i] - x0, dy = midY[i] - y0;
+            xi[i] = dx * tx + dy * ty;
+            eta[i] = -dx * ty + dy * tx;
+        }
+        // Angle the panel subtends at each midpoint, and the log of the ratio of the distances to its end nodes.
+        for (int i = 0; i < n; ++i)
+            beta[i] = ArcTangent2(eta[i] * len, xi[i] * xi[i] - xi[i] * len + eta[i] * eta[i]);
+        for (int i = 0; i < n; ++i) {
+            const double ra2 = xi[i] * xi[i] + eta[i] * eta[i];
+            const double rb2 = (xi[i] - len) * (xi[i] - len) + eta[i] * eta[i];
+            lnr[i] = 0.5 * std::log(rb2 / ra2);
+        }
+        // On the panel itself: the outer side.
+        beta[j] = std::numbers::pi;
+        lnr[j] = 0.0;
+        // A vortex sheet on the panel (clockwise positive) whose strength runs
+        // linearly from a at the start node to b at the end node induces
+        // a (ua, va) + b (ub, vb) in the panel's frame.
+        double* __restrict const colA = &normal(0, j);
+        double* __restrict const colB = &normal(0, j + 1);
+        const double perLength = kInvTwoPi / len;
+        for (int i = 0; i < n; ++i) {
+            const double i1u = eta[i] * lnr[i] + xi[i] * beta[i];
+            const double i1v = len - eta[i] * beta[i] + xi[i] * lnr[i];
+            const double ub = i1u * perLength;
+            const double vb = i1v * perLength;
+            const double ua = beta[i] * kInvTwoPi - ub;
+            const double va = lnr[i] * kInvTwoPi - vb;
             // Normal velocity at midpoint i per unit node strength: the panel's
             // (u, v) along t_j and n_j = (-ty, tx), projected on n_i.
-            const double c = tx * m_tx[i] + ty * m_ty[i]; // t_j . t_i = n_j . n_i
-            const double s = ty * m_tx[i] - tx * m_ty[i]; // t_j . n_i
-            normal(i, j) += f.ua * s + f.va * c;
-            normal(i, j + 1) += f.ub * s + f.vb * c;
+            const double c = tx * tix[i] + ty * tiy[i]; // t_j . t_i = n_j . n_i
+            const double s = ty * tix[i] - tx * tiy[i]; // t_j . n_i
+            colA[i] += ua * s + va * c;
+            colB[i] += ub * s + vb * c;
         }
     }
     // Kutta condition: the strengths at the two trailing-edge nodes cancel.

@@ -57,7 +57,8 @@ private:
     mutable std::vector<double> m_vt;   // work array of solve()
     Eigen::MatrixXd m_system;           // influence matrix with the Kutta row
     Eigen::PartialPivLU<Eigen::MatrixXd> m_lu;
-    Eigen::VectorXd m_work, m_rhs, m_sign; // work vectors of setOutline()
+    Eigen::VectorXd m_work, m_rhs, m_sign;          // work vectors of setOutline()
+    std::vector<double> m_xi, m_eta, m_beta, m_lnr; // work arrays of buildSystem(), one entry per midpoint
 };
 
 } // namespace ribcraft::airfoil
