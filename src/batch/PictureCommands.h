@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The batch tool's commands that paint: `png` and `templates`. Every other
 // command computes and prints numbers, so the batch tool itself links no GUI

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "batch/PicturePlugin.h"
 
 #include <dlfcn.h>

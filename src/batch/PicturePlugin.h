@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Loads the picture plugin (the Qt painting of `png` and `templates`) the
 // first time a script asks for a picture, so numeric scripts never load a GUI

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The picture plugin's one exported function (every other symbol of the
 // plugin is hidden, so its copy of the core never mixes with the program's).
 

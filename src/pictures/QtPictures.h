@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The batch tool's picture commands painted with Qt: the picture plugin's
 // contents, and linked in directly where a program has Qt already (tests).

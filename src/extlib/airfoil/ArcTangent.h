@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The angle of (x, y), as std::atan2 gives it, in plain arithmetic without
 // branches, so that a loop over many points runs several at a time (the

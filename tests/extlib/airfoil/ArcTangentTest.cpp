@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The branch-free angle of the panel system against the library's atan2:
 // every direction of the plane (all four quadrants, both axes, the 45 degree
 // lines where the reduction switches) at lengths from 1e-9 to 1e9.
