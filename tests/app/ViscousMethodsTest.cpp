@@ -12,6 +12,7 @@
 
 #include "analysis/Drag.h"
 #include "app/BoundaryLayer.h"
+#include "app/DragDriver.h"
 #include "app/Recompute.h"
 
 namespace ribcraft {
@@ -34,16 +35,7 @@ SharedState solved(const char* section, double alpha, double re, int points = 12
 }
 
 DragResult integralLayer(SharedState& s) {
-    DragInputs in;
-    const size_t n = size_t(s.PointCount);
-    in.SectionX = {&s.SectionX[1], n + 1};
-    in.SectionY = {&s.SectionY[1], n + 1};
-    in.SurfaceV = {&s.SurfaceV[1], n};
-    in.N = s.PointCount;
-    in.Alpha = s.Alpha;
-    in.re = s.re;
-    in.PolarSolution = s.PolarSolution;
-    return ComputeDrag(in);
+    return ComputeDrag(DragInputsOf(s, s.Alpha));
 }
 
 double transitionX(const DragResult& r, bool second) {
