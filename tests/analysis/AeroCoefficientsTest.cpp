@@ -15,23 +15,6 @@ namespace {
 
 using airfoil::test::KarmanTrefftz;
 
-// Moment of the exact surface pressure about the point (xRef, 0) of the
-// normalised section, nose up positive; the contour is integrated in circle
-// angle, where it is smooth and periodic.
-double ExactMoment(const KarmanTrefftz& kt, double alphaDeg, double xRef) {
-    const int m = 20000;
-    double moment = 0.0;
-    for (int k = 0; k < m; ++k) {
-        const double t0 = 2.0 * std::numbers::pi * k / m, t1 = 2.0 * std::numbers::pi * (k + 1) / m;
-        const auto p0 = kt.normalised(t0), p1 = kt.normalised(t1);
-        const auto mid = 0.5 * (p0 + p1), d = p1 - p0;
-        const double v = kt.speed(0.5 * (t0 + t1), alphaDeg), cp = 1.0 - v * v;
-        const double fx = -cp * d.imag(), fy = cp * d.real(); // counter-clockwise contour, outward normal (dy, -dx)
-        moment += (mid.real() - xRef) * fy - mid.imag() * fx;
-    }
-    return -moment;
-}
-
 TEST(QuarterChordMoment, TransfersWithTheNormalForceOfTheExactFlow) {
     for (const KarmanTrefftz& kt : {KarmanTrefftz(-0.1, 0.0, 10.0), KarmanTrefftz(-0.08, 0.08, 8.0)}) {
         for (double alpha : {0.0, 4.0, 12.0, -12.0}) {

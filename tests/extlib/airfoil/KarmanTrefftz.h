@@ -137,4 +137,21 @@ private:
     C m_le;
 };
 
+// Moment of the exact surface pressure about the point (xRef, 0) of the
+// normalised section, nose up positive; the contour is integrated in circle
+// angle, where it is smooth and periodic.
+inline double ExactMoment(const KarmanTrefftz& kt, double alphaDeg, double xRef) {
+    const int m = 20000;
+    double moment = 0.0;
+    for (int k = 0; k < m; ++k) {
+        const double t0 = 2.0 * std::numbers::pi * k / m, t1 = 2.0 * std::numbers::pi * (k + 1) / m;
+        const auto p0 = kt.normalised(t0), p1 = kt.normalised(t1);
+        const auto mid = 0.5 * (p0 + p1), d = p1 - p0;
+        const double v = kt.speed(0.5 * (t0 + t1), alphaDeg), cp = 1.0 - v * v;
+        const double fx = -cp * d.imag(), fy = cp * d.real(); // counter-clockwise contour, outward normal (dy, -dx)
+        moment += (mid.real() - xRef) * fy - mid.imag() * fx;
+    }
+    return -moment;
+}
+
 } // namespace ribcraft::airfoil::test
