@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
-# Whole-process timing of ribcraft-batch with /usr/bin/time: CPU time (user +
-# system) per run of a few typical scripts, each run many times in one loop
-# because /usr/bin/time counts in hundredths of a second. Prints each time,
-# its target and the ratio time / target; given a second binary (an older
-# build), runs the same scripts with it in the same loop order and prints the
-# ratio old / new as well.
+# Whole-process timing of ribcraft-batch: CPU time (user + system) of the
+# tool's process per run of a few typical scripts, averaged over many runs,
+# next to that of the smallest process there is (/bin/true) on the same
+# machine. Prints each time, its target and the ratio time / target; given a
+# second binary (an older build), runs the same scripts with it in the same
+# order and prints the ratio old / new as well.
 #
 #   bench/time-batch.sh [NEW_BINARY [OLD_BINARY]] [--runs N] [--polars]
 #
@@ -29,6 +29,7 @@ while [ $# -gt 0 ]; do
     esac
 done
 [ -x /usr/bin/time ] || { echo "needs /usr/bin/time (Debian package time)" >&2; exit 2; }
+command -v python3 > /dev/null || { echo "needs python3" >&2; exit 2; }
 [ -x "$new" ] || { echo "no binary at $new" >&2; exit 2; }
 
 work=$(mktemp -d)
@@ -43,13 +44,23 @@ printf 'naca 2412\npoints 160\nsweep -20 20 2 inviscid\n' > "$work/sweep.txt"
     for a in $(seq -20 2 20); do printf 'alpha %s\nreport\n' "$a"; done
 } > "$work/sweep-old.txt"
 
-# CPU milliseconds per run of BINARY SCRIPT, from one loop of $runs runs.
+# CPU milliseconds per run of BINARY SCRIPT: user + system time of the tool's
+# own processes (exec, loading, the script), summed over $runs runs from the
+# kernel's accounting of each child (wait4), so no shell work is counted.
 cpu_ms() {
     local bin="$1" script="$2"
     "$bin" "$script" > /dev/null 2>&1 || { echo "failed: $bin $script" >&2; return 1; }
-    /usr/bin/time -f "%U %S" -o "$work/t" bash -c \
-        'for ((i = 0; i < $1; i++)); do "$2" "$3" > /dev/null 2>&1; done' _ "$runs" "$bin" "$script"
-    awk -v n="$runs" '{ printf "%.2f", ($1 + $2) * 1000 / n }' "$work/t"
+    python3 - "$runs" "$bin" "$script" <<'PY'
+import os, sys
+runs, argv = int(sys.argv[1]), sys.argv[2:]
+null = os.open(os.devnull, os.O_WRONLY)
+total = 0.0
+for _ in range(runs):
+    pid = os.posix_spawn(argv[0], argv, os.environ, file_actions=[(os.POSIX_SPAWN_DUP2, null, 1), (os.POSIX_SPAWN_DUP2, null, 2)])
+    _, _, usage = os.wait4(pid, 0)
+    total += usage.ru_utime + usage.ru_stime
+print(f"{total * 1000 / runs:.2f}", end="")
+PY
 }
 
 has_sweep() {
@@ -60,6 +71,7 @@ script_for() { # BINARY NAME -> script path
     if [ "$2" = sweep ] && ! has_sweep "$1"; then echo "$work/sweep-old.txt"; else echo "$work/$2.txt"; fi
 }
 
+printf '%-40s %10s   (the smallest process: /bin/true)\n' "reference" "$(cpu_ms /bin/true "")"
 printf '%-40s %10s %10s %8s' "script (CPU per run, $runs runs)" "new ms" "target ms" "new/tgt"
 [ -n "$old" ] && printf ' %10s %8s' "old ms" "old/new"
 printf '\n'

@@ -59,6 +59,10 @@ CommandResult ComputeFlowField(SharedState& s, int mode) {
         return CommandResult::failure(kNoMesh);
     if (mode == 1) {
         // The user mesh is kept apart from the flow views' fixed mesh.
+        if (s.MeshGridX.empty()) {
+            s.MeshGridX.assign(size_t(cap::MeshI) * cap::MeshJ, 0.0f);
+            s.MeshGridY.assign(size_t(cap::MeshI) * cap::MeshJ, 0.0f);
+        }
         for (int j = 1; j <= m.my; ++j)
             for (int k = 1; k <= m.mx; ++k) {
                 s.MeshGridX[cap::At2(k, j, cap::MeshI)] = gx[cap::At2(k, j, cap::MeshI)];

@@ -126,9 +126,10 @@ struct SharedState {
     // Extrema of the last panel solution over points 1..PointCount (the airfoil view's ranges).
     double YMax = 0, YMin = 0, Vmax = 1, Vmin = 0;
 
-    // ---- the user mesh kept for the mesh view and its export (k around, j outward, column by column)
-    std::vector<float> MeshGridX = std::vector<float>(size_t(cap::MeshI) * cap::MeshJ, 0.0f);
-    std::vector<float> MeshGridY = std::vector<float>(size_t(cap::MeshI) * cap::MeshJ, 0.0f);
+    // ---- the user mesh kept for the mesh view and its export (k around, j outward, column by column,
+    // cap::MeshI x cap::MeshJ points). Empty until the first mesh is built: most sessions never show
+    // the mesh, and a state without it is cheap to copy.
+    std::vector<float> MeshGridX, MeshGridY;
 
     // ---- raw coordinate-file lists
     Array1<float, cap::RawList> XUpper{}, YUpper{}, XLower{}, YLower{};

@@ -160,7 +160,7 @@ std::string pulledNote(const std::string& what, double asked, double low, double
 } // namespace
 
 BatchRunner::BatchRunner(std::ostream& out) : m_out(out) {
-    m_state.resetToStartup();
+    // m_state starts as the program starts (SharedState's own defaults).
     (void)redraw(); // the first redraw solves the default section
 }
 
@@ -197,9 +197,9 @@ CommandResult BatchRunner::runLine(const std::string& line) {
     // A command that cannot run leaves nothing behind: a redraw that fails
     // half-way (a boundary layer that breaks down at a steep angle) would
     // otherwise keep a solution that no longer matches the displayed inputs.
-    SharedState before = m_state;
+    *m_before = m_state;
     CommandResult r = command(words);
-    if (!r.ok) m_state = std::move(before);
+    if (!r.ok) m_state = *m_before;
     return r;
 }
 
@@ -232,7 +232,8 @@ CommandResult BatchRunner::command(const std::vector<std::string>& w) {
         const std::string& digits = w[1];
         if ((digits.size() != 4 && digits.size() != 5) || digits.find_first_not_of("0123456789") != std::string::npos)
             return fail("naca takes 4 or 5 digits: " + digits);
-        SharedState trial = m_state;
+        SharedState& trial = *m_trial;
+        trial = m_state;
         trial.Texts.SectionName = digits;
         trial.RawAirfoilFlag = 0;
         if (CommandResult c = CheckSection(trial, int32_t(std::stol(digits))); !c.ok) return c;

@@ -41,6 +41,7 @@
 
 #include <functional>
 #include <iosfwd>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -89,6 +90,11 @@ private:
 
     std::ostream& m_out;
     SharedState m_state;
+    // The state before the running command (put back when it fails) and a
+    // trial copy for checks, kept from command to command so that a copy
+    // reuses their storage.
+    std::unique_ptr<SharedState> m_before = std::make_unique<SharedState>();
+    std::unique_ptr<SharedState> m_trial = std::make_unique<SharedState>();
     PictureSource m_pictures;
     int m_jobs = 0;
 };

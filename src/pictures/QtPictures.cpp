@@ -3,6 +3,7 @@
 
 #include <QGuiApplication>
 #include <cstdlib>
+#include <exception>
 
 #include "plot/Redraw.h"
 #include "plot/Templates.h"
@@ -25,6 +26,25 @@ public:
     }
 
     CommandResult png(SharedState& state, int width, int height, const std::string& path) override {
+        return guarded([&] { return drawPng(state, width, height, path); });
+    }
+
+    CommandResult templates(SharedState& state, const TemplateJob& job, TemplatePage page,
+                            const std::string& path) override {
+        return guarded([&] { return printTemplates(state, job, page, path); });
+    }
+
+private:
+    // No exception leaves the plugin: the program may link another copy of the C++ runtime.
+    template <typename F> static CommandResult guarded(F&& f) noexcept {
+        try {
+            return f();
+        } catch (const std::exception& e) {
+            return CommandResult::failure(ErrorKind::WriteFailed, std::string("the picture was not made: ") + e.what());
+        }
+    }
+
+    CommandResult drawPng(SharedState& state, int width, int height, const std::string& path) {
         if (!QGuiApplication::instance())
             return CommandResult::failure(ErrorKind::NotAvailable, "pictures need a GUI application object");
         ImageSurface picture(width, height);
@@ -35,8 +55,8 @@ public:
         return {};
     }
 
-    CommandResult templates(SharedState& state, const TemplateJob& job, TemplatePage page,
-                            const std::string& path) override {
+    CommandResult printTemplates(SharedState& state, const TemplateJob& job, TemplatePage page,
+                                 const std::string& path) {
         if (!QGuiApplication::instance())
             return CommandResult::failure(ErrorKind::NotAvailable, "pictures need a GUI application object");
         const QPageSize::PageSizeId size = page == TemplatePage::A4   ? QPageSize::A4
@@ -56,7 +76,6 @@ public:
         return printed;
     }
 
-private:
     char m_name[16] = "ribcraft-batch";
     int m_argc = 1;
     char* m_argv[2] = {m_name, nullptr};

@@ -35,7 +35,7 @@ bool OutlineIsUsable(const Outline& o) {
 
 void PanelSolver::buildSystem(const Outline& o) {
     const int n = m_panels;
-    Eigen::MatrixXd& normal = m_system;
+    Eigen::MatrixXd& normal = m_lu.system();
     normal.resize(n + 1, n + 1);
     normal.setZero();
     // One column pair per panel, in three passes over the midpoints: the
@@ -106,7 +106,7 @@ void PanelSolver::buildSystem(const Outline& o) {
 // alternating-sign check. Works in the solver's own vectors and so allocates
 // nothing once they have their size.
 double PanelSolver::reciprocalCondition(double norm1) {
-    const Eigen::Index n = m_system.rows();
+    const Eigen::Index n = m_lu.matrixLU().rows();
     if (!(norm1 > 0.0)) return 0.0;
     const auto& lu = m_lu.matrixLU();
     Eigen::VectorXd &v = m_work, &rhs = m_rhs, &sign = m_sign;
@@ -167,9 +167,10 @@ bool PanelSolver::setOutline(const Outline& o) {
     m_panels = n;
     buildSystem(o);
     double norm1 = 0.0;
-    for (Eigen::Index j = 0; j < m_system.cols(); ++j)
-        norm1 = std::max(norm1, m_system.col(j).lpNorm<1>());
-    m_lu.compute(m_system);
+    const Eigen::MatrixXd& system = m_lu.system();
+    for (Eigen::Index j = 0; j < system.cols(); ++j)
+        norm1 = std::max(norm1, system.col(j).lpNorm<1>());
+    m_lu.factorise();
     m_gammaX.resize(n + 1);
     m_gammaY.resize(n + 1);
     for (int i = 0; i < n; ++i) {

@@ -55,8 +55,14 @@ private:
     Eigen::VectorXd m_gammaX, m_gammaY; // node strengths for unit flow along x and along y
     std::vector<double> m_vtX, m_vtY;   // tangential speed at the midpoints for those flows
     mutable std::vector<double> m_vt;   // work array of solve()
-    Eigen::MatrixXd m_system;           // influence matrix with the Kutta row
-    Eigen::PartialPivLU<Eigen::MatrixXd> m_lu;
+    // The influence matrix with the Kutta row, factorised where it stands:
+    // one n x n array per solver instead of the matrix and a copy of it.
+    class InPlaceLU : public Eigen::PartialPivLU<Eigen::MatrixXd> {
+    public:
+        Eigen::MatrixXd& system() { return m_lu; } // the matrix before factorise(), its factors after
+        void factorise() { compute(); }
+    };
+    InPlaceLU m_lu;
     Eigen::VectorXd m_work, m_rhs, m_sign;          // work vectors of setOutline()
     std::vector<double> m_xi, m_eta, m_beta, m_lnr; // work arrays of buildSystem(), one entry per midpoint
 };
