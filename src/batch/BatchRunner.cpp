@@ -6,6 +6,7 @@
 #include <istream>
 #include <map>
 #include <ostream>
+#include <set>
 #include <sstream>
 #include <utility>
 
@@ -159,10 +160,7 @@ std::string pulledNote(const std::string& what, double asked, double low, double
 
 } // namespace
 
-BatchRunner::BatchRunner(std::ostream& out) : m_out(out) {
-    // m_state starts as the program starts (SharedState's own defaults).
-    (void)redraw(); // the first redraw solves the default section
-}
+BatchRunner::BatchRunner(std::ostream& out) : m_out(out) {}
 
 BatchRunner::~BatchRunner() = default;
 
@@ -171,6 +169,12 @@ std::vector<std::string> BatchRunner::settingNames() {
     for (const auto& [name, setting] : settings())
         names.push_back(name);
     return names;
+}
+
+void BatchRunner::startUp() {
+    if (m_started) return;
+    m_started = true;
+    (void)redraw(); // the first redraw solves the default section
 }
 
 CommandResult BatchRunner::redraw() {
@@ -194,12 +198,24 @@ CommandResult BatchRunner::runLine(const std::string& line) {
     std::vector<std::string> words;
     if (!splitWords(line, words)) return fail("a quoted name has no closing quote");
     if (words.empty()) return {};
+    // These end with the redraw (or the recompute) of their own inputs, which
+    // solves whatever the start-up one would have; the others read the state.
+    static const std::set<std::string> redrawsItself = {"naca", "read",   "points", "alpha",       "flap",
+                                                        "re",   "set",    "view",   "reset-polar", "save",
+                                                        "dxf",  "report", "results"};
+    if (!redrawsItself.contains(words[0])) startUp();
+    const bool wasStarted = m_started;
     // A command that cannot run leaves nothing behind: a redraw that fails
     // half-way (a boundary layer that breaks down at a steep angle) would
     // otherwise keep a solution that no longer matches the displayed inputs.
     *m_before = m_state;
     CommandResult r = command(words);
-    if (!r.ok) m_state = *m_before;
+    if (r.ok) {
+        m_started = true;
+    } else {
+        m_state = *m_before;
+        m_started = wasStarted;
+    }
     return r;
 }
 

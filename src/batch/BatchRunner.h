@@ -67,7 +67,11 @@ public:
     // Runs a whole script; returns the exit status (0, or 1 after "line N: ..." on err).
     int runScript(std::istream& in, std::ostream& err);
 
-    SharedState& state() { return m_state; }
+    // The state as the program shows it (the start-up section solved).
+    SharedState& state() {
+        startUp();
+        return m_state;
+    }
     // Threads of the polars command; 0 = one per processor core.
     void setJobs(int jobs) { m_jobs = jobs; }
     // Names accepted by `set`, in alphabetical order.
@@ -76,6 +80,11 @@ public:
 private:
     // The recompute step of the redraw for the current view; nothing is drawn.
     CommandResult redraw();
+    // Solves the start-up section unless that has happened: the program
+    // starts with a solution on screen, but a script that first picks its own
+    // section, angle or points has no use for it, so it waits for the first
+    // command that would read it.
+    void startUp();
     Result<PictureCommands*> pictures();
     CommandResult command(const std::vector<std::string>& words);
     CommandResult viewCommand(const std::string& name);
@@ -90,6 +99,7 @@ private:
 
     std::ostream& m_out;
     SharedState m_state;
+    bool m_started = false; // the start-up redraw has run on m_state
     // The state before the running command (put back when it fails) and a
     // trial copy for checks, kept from command to command so that a copy
     // reuses their storage.

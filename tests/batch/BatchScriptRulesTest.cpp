@@ -73,5 +73,59 @@ TEST_F(BatchTest, CoordinateFilesInEitherOrderReadAsTheSameSection) {
     EXPECT_EQ(ResultsText(), forward);
 }
 
+// The start-up section is solved only when a command first reads it. Whatever
+// the first command is, the script must give what it gave with the start-up
+// solution already there: the same outcome, output and files.
+TEST_F(BatchTest, AScriptOpensAsIfTheStartUpSectionWereSolved) {
+    const std::vector<std::string> firsts = {"naca 2412",
+                                             "naca 99999",
+                                             "read " + Data("naca2412_selig.dat"),
+                                             "read " + Data("not_numbers.dat"),
+                                             "points 80",
+                                             "alpha 6",
+                                             "alpha 24",
+                                             "flap 25 15",
+                                             "re 300000",
+                                             "set VInf 30",
+                                             "view cp",
+                                             "view mesh",
+                                             "view bl-upper-profiles",
+                                             "reset-polar",
+                                             "save @.txt",
+                                             "dxf @.dxf",
+                                             "report",
+                                             "results",
+                                             "sweep -4 4 2",
+                                             "sweep -4 4 2 inviscid",
+                                             "polar @.csv",
+                                             "ribs @.dxf 10 6 1 0.0625 in",
+                                             "png @.png 64 48"};
+    const std::vector<std::string> probes = {"results", "report", "view cp", "save @.txt", "sweep 0 2 2"};
+    // Every line of a session with '@' replaced by a file of its own; the outcome, the output and the files.
+    const auto session = [&](bool solvedFirst, const std::string& first, const std::string& tag) {
+        std::ostringstream text;
+        BatchRunner r(text);
+        r.setPictures([this]() -> ribcraft::Result<PictureCommands*> { return pictures.get(); });
+        if (solvedFirst) (void)r.state();
+        std::string log;
+        int n = 0;
+        std::vector<std::string> lines = {first};
+        lines.insert(lines.end(), probes.begin(), probes.end());
+        for (std::string line : lines) {
+            const std::string file = Path(tag + std::to_string(n++));
+            if (const size_t at = line.find('@'); at != std::string::npos) line.replace(at, 1, file);
+            const CommandResult c = r.runLine(line);
+            log += std::to_string(c.ok) + " " + c.message + " | " + c.warning + " | " + c.notice + "\n" + text.str();
+            text.str("");
+            for (const char* ext : {".txt", ".dxf", ".csv", ".png"})
+                if (std::ifstream in(file + ext, std::ios::binary); in)
+                    log += std::string(std::istreambuf_iterator<char>(in), {}) + "\n";
+        }
+        return log;
+    };
+    for (const std::string& first : firsts)
+        EXPECT_EQ(session(false, first, "lazy"), session(true, first, "eager")) << "first line: " << first;
+}
+
 } // namespace
 } // namespace ribcraft::test
