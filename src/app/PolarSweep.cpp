@@ -61,8 +61,9 @@ bool solveLayers(SharedState& s, double alpha, DragResult& layers) {
     s.SectionX[s.PointCount + 1] = s.SectionX[1];
     s.SectionY[s.PointCount + 1] = s.SectionY[1];
     if (!finiteSolution(s)) return false;
-    layers = ComputeDrag(DragInputsOf(s, alpha));
-    if (!layers.ok) return false;
+    Result<DragResult> drag = ComputeDrag(DragInputsOf(s, alpha));
+    if (!drag) return false;
+    layers = std::move(drag).value();
     s.StagPoint = layers.StagPoint;
     s.TransitionPoint = layers.TransitionPoint;
     return true;

@@ -34,7 +34,7 @@ SharedState solved(const char* section, double alpha, double re, int points = 12
     return s;
 }
 
-DragResult integralLayer(SharedState& s) {
+Result<DragResult> integralLayer(SharedState& s) {
     return ComputeDrag(DragInputsOf(s, s.Alpha));
 }
 
@@ -57,12 +57,12 @@ TEST(MirrorSymmetry, EveryMethodAtOppositeAngles) {
                 SharedState up = solved("0012", alpha, re, points), down = solved("0012", -alpha, re, points);
                 EXPECT_NEAR(up.ClPanel, -down.ClPanel, 1e-4);
 
-                const DragResult a = integralLayer(up), b = integralLayer(down);
-                ASSERT_TRUE(a.ok && b.ok);
-                expectRelative(a.Cd1, b.Cd2, 0.005, "Cd1");
-                expectRelative(a.Cd2, b.Cd1, 0.005, "Cd2");
-                expectRelative(transitionX(a, false), transitionX(b, true), 0.005, "transition 1");
-                expectRelative(transitionX(a, true), transitionX(b, false), 0.005, "transition 2");
+                const Result<DragResult> a = integralLayer(up), b = integralLayer(down);
+                ASSERT_TRUE(a.ok() && b.ok());
+                expectRelative(a->Cd1, b->Cd2, 0.005, "Cd1");
+                expectRelative(a->Cd2, b->Cd1, 0.005, "Cd2");
+                expectRelative(transitionX(*a, false), transitionX(*b, true), 0.005, "transition 1");
+                expectRelative(transitionX(*a, true), transitionX(*b, false), 0.005, "transition 2");
 
                 ASSERT_TRUE(BoundaryLayer(up).ok);
                 ASSERT_TRUE(BoundaryLayer(down).ok);
@@ -97,11 +97,11 @@ TEST(MirrorSymmetry, FileSection) {
         return s;
     };
     SharedState up = fileSection(4), down = fileSection(-4);
-    const DragResult a = integralLayer(up), b = integralLayer(down);
-    ASSERT_TRUE(a.ok && b.ok);
-    EXPECT_LT(a.Stations.StagX, 0.01);
-    expectRelative(a.Cd1, b.Cd2, 0.005, "Cd1");
-    expectRelative(a.Cd2, b.Cd1, 0.005, "Cd2");
+    const Result<DragResult> a = integralLayer(up), b = integralLayer(down);
+    ASSERT_TRUE(a.ok() && b.ok());
+    EXPECT_LT(a->Stations.StagX, 0.01);
+    expectRelative(a->Cd1, b->Cd2, 0.005, "Cd1");
+    expectRelative(a->Cd2, b->Cd1, 0.005, "Cd2");
     ASSERT_TRUE(BoundaryLayer(up).ok);
     ASSERT_TRUE(BoundaryLayer(down).ok);
     EXPECT_NEAR(up.ClBl, -down.ClBl, 1e-4);
@@ -118,11 +118,11 @@ TEST(SurfaceStationsOnSections, FlappedSection) {
         s.FlapAngleRad = float(deflection * std::numbers::pi / 180);
         s.HingeFraction = 0.75f;
         ASSERT_TRUE(RecomputeForRedraw(s).ok);
-        const DragResult r = integralLayer(s);
-        ASSERT_TRUE(r.ok);
-        EXPECT_LT(r.Stations.StagX, 0.05);
-        EXPECT_EQ(r.Stations.first.count + r.Stations.second.count, s.PointCount + 4);
-        EXPECT_EQ(r.Stations.first.x[size_t(r.Stations.first.count)], s.SectionX[1]);
+        const Result<DragResult> r = integralLayer(s);
+        ASSERT_TRUE(r.ok());
+        EXPECT_LT(r->Stations.StagX, 0.05);
+        EXPECT_EQ(r->Stations.first.count + r->Stations.second.count, s.PointCount + 4);
+        EXPECT_EQ(r->Stations.first.x[size_t(r->Stations.first.count)], s.SectionX[1]);
         ASSERT_TRUE(BoundaryLayer(s).ok);
     }
 }
@@ -177,9 +177,9 @@ TEST(Smoothness, IntegralLayerDragOverTheAngle) {
             std::vector<double> cd;
             for (double alpha = -4; alpha <= 10.001; alpha += 0.5) {
                 SharedState s = solved(section, alpha, re);
-                const DragResult r = integralLayer(s);
-                ASSERT_TRUE(r.ok);
-                cd.push_back(r.Cd);
+                const Result<DragResult> r = integralLayer(s);
+                ASSERT_TRUE(r.ok());
+                cd.push_back(r->Cd);
             }
             EXPECT_LT(worstSpike(cd), 0.3) << section << " Re " << re;
         }

@@ -143,8 +143,9 @@ struct Separation {
 Separation SeparationAt(SharedState& w, double alpha) {
     Separation out;
     if (!SolveAt(w, alpha).ok) return out;
-    const DragResult d = ComputeDrag(DragInputsOf(w, alpha));
-    if (!d.ok) return out;
+    const Result<DragResult> layers = ComputeDrag(DragInputsOf(w, alpha));
+    if (!layers) return out;
+    const DragResult& d = layers.value();
     const auto arc = [](const SurfaceStations& st, int last) {
         return last < st.count - 1 ? st.s[size_t(st.count)] - st.s[size_t(last)] : 0.0;
     };
