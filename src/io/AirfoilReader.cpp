@@ -70,11 +70,8 @@ bool isIntegerText(const std::string& text) {
                                           [](char c) { return std::isdigit(static_cast<unsigned char>(c)); });
 }
 
-AirfoilFileData fail(std::string detail) {
-    AirfoilFileData d;
-    d.message = std::string(AirfoilReadError);
-    d.detail = std::move(detail);
-    return d;
+Status fail(std::string_view detail) {
+    return Status::Error(ErrorKind::BadFile, AirfoilReadMessage(detail));
 }
 
 bool countInRange(double v) {
@@ -119,7 +116,7 @@ bool readCount(const std::vector<Field>& fields, size_t& pos, int& count, std::s
 
 // Counted layout: count, pairs, count, pairs. Text after the lower list is ignored (with a
 // warning); numbers there are refused.
-AirfoilFileData readCounted(const std::vector<Field>& fields) {
+Result<AirfoilFileData> readCounted(const std::vector<Field>& fields) {
     AirfoilFileData d;
     d.layout = AirfoilFileLayout::Counted;
     size_t pos = 0;
@@ -131,12 +128,11 @@ AirfoilFileData readCounted(const std::vector<Field>& fields) {
     for (size_t i = pos; i < fields.size(); ++i)
         if (number(fields[i].text)) return fail("There are more points after the lower surface than its count says.");
     if (pos < fields.size()) d.warnings.push_back("The text after the lower surface is ignored.");
-    d.ok = true;
     return d;
 }
 
 // Lednicer layout: the two counts on the first data line, then both lists; nothing may follow.
-AirfoilFileData readLednicer(const std::vector<Field>& fields) {
+Result<AirfoilFileData> readLednicer(const std::vector<Field>& fields) {
     AirfoilFileData d;
     d.layout = AirfoilFileLayout::Lednicer;
     size_t pos = 0;
@@ -146,12 +142,11 @@ AirfoilFileData readLednicer(const std::vector<Field>& fields) {
         !readPairs(fields, pos, d.NLower, d.XLower, d.YLower, why))
         return fail(why);
     if (pos != fields.size()) return fail("There is data after the lower surface.");
-    d.ok = true;
     return d;
 }
 
 // Selig layout: one loop from the trailing edge over the upper surface and back along the lower.
-AirfoilFileData readSelig(const std::vector<Field>& fields) {
+Result<AirfoilFileData> readSelig(const std::vector<Field>& fields) {
     for (size_t i = 0; i < fields.size(); i += 2)
         if (i + 1 >= fields.size() || fields[i].line != fields[i + 1].line ||
             (i + 2 < fields.size() && fields[i + 2].line == fields[i].line))
@@ -179,7 +174,6 @@ AirfoilFileData readSelig(const std::vector<Field>& fields) {
     const double te = xs[le] + 0.99 * span;
     if (!(xs.front() >= te && xs.back() >= te))
         return fail("The list of points does not start and end at the trailing edge.");
-    d.ok = true;
     return d;
 }
 
@@ -258,8 +252,7 @@ std::string findSpike(const AirfoilFileData& d, double chord) {
 
 // Puts both lists from the leading edge to the trailing edge, the upper one above, and checks
 // that they can describe a section at all. Adds warnings for shapes a real file may have.
-AirfoilFileData validated(AirfoilFileData d) {
-    if (!d.ok) return d;
+Result<AirfoilFileData> validated(AirfoilFileData d) {
     std::string why = checkSurface(d.XUpper, d.YUpper, "upper");
     if (why.empty()) why = checkSurface(d.XLower, d.YLower, "lower");
     if (!why.empty()) return fail(why);
@@ -316,7 +309,7 @@ bool looksLikeLednicerCounts(const std::vector<Field>& fields) {
 
 } // namespace
 
-AirfoilFileData ParseAirfoilText(std::string_view text) {
+Result<AirfoilFileData> ParseAirfoilText(std::string_view text) {
     if (text.size() > static_cast<size_t>(MaxAirfoilFileBytes)) return fail("The file is larger than 1 MiB.");
     if (text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);
     if (text.empty()) return fail("The file is empty.");
@@ -329,30 +322,31 @@ AirfoilFileData ParseAirfoilText(std::string_view text) {
 
     // When no layout fits, the reason given is that of a layout that read the lists whole but
     // found no section in them, else that of the first layout the file looked like.
-    AirfoilFileData firstRead, firstShape;
-    auto attempt = [&](AirfoilFileData read) {
-        const bool whole = read.ok;
-        AirfoilFileData d = validated(std::move(read));
-        AirfoilFileData& keep = whole ? firstShape : firstRead;
-        if (!d.ok && keep.detail.empty()) keep = d;
+    std::optional<Status> firstRead, firstShape;
+    auto attempt = [&](Result<AirfoilFileData> read) {
+        const bool whole = read.ok();
+        Result<AirfoilFileData> d = whole ? validated(std::move(read).value()) : std::move(read);
+        std::optional<Status>& keep = whole ? firstShape : firstRead;
+        if (!d && !keep) keep = d.status();
         return d;
     };
-    AirfoilFileData result = fail("No layout fits.");
+    Result<AirfoilFileData> result = fail("No layout fits.");
     if (isIntegerText(fields[0].text)) result = attempt(readCounted(fields));
-    if (!result.ok && looksLikeLednicerCounts(fields)) result = attempt(readLednicer(fields));
-    if (!result.ok) result = attempt(readSelig(fields));
-    if (!result.ok) return !firstShape.detail.empty() ? firstShape : firstRead;
-    result.name = name;
-    return result;
+    if (!result && looksLikeLednicerCounts(fields)) result = attempt(readLednicer(fields));
+    if (!result) result = attempt(readSelig(fields));
+    if (!result) return firstShape ? *firstShape : firstRead ? *firstRead : result.status();
+    AirfoilFileData d = std::move(result).value();
+    d.name = name;
+    return d;
 }
 
-std::string AirfoilReadMessage(const AirfoilFileData& refused) {
+std::string AirfoilReadMessage(std::string_view detail) {
     std::string text(AirfoilReadError);
-    if (!refused.detail.empty()) text += "\n" + refused.detail;
+    if (!detail.empty()) text += "\n" + std::string(detail);
     return text;
 }
 
-AirfoilFileData ReadAirfoilFile(const std::string& path) {
+Result<AirfoilFileData> ReadAirfoilFile(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     if (!in) return fail("The file cannot be opened.");
     std::string text;
