@@ -65,7 +65,7 @@ CommandResult BatchRunner::polarsCommand(const std::vector<std::string>& w) {
     if (!report) return CommandResult::from(report.status());
     CommandResult r;
     for (const SectionPolars& s : report->sections)
-        if (!s.error.empty()) r.warning += (r.warning.empty() ? "" : "; ") + s.file + ": " + s.error;
+        if (!s.status.ok()) r.warning += (r.warning.empty() ? "" : "; ") + s.file + ": " + s.status.message();
     m_out << "polars: " << report->sections.size() - size_t(report->failures()) << " of " << report->sections.size()
           << " files done on " << report->jobs << (report->jobs == 1 ? " thread" : " threads") << ", summary in "
           << q.outFolder << "/summary.csv\n";

@@ -258,14 +258,14 @@ TEST(BatchArgumentsTest, ReadsJobsAndScripts) {
             argv.push_back(w.data());
         return ParseBatchArguments(int(argv.size()), argv.data());
     };
-    const BatchArguments a = parse({"ribcraft-batch", "--jobs", "3", "a.txt", "b.txt"});
-    EXPECT_EQ(a.error, "");
-    EXPECT_EQ(a.jobs, 3);
-    EXPECT_EQ(a.scripts, (std::vector<std::string>{"a.txt", "b.txt"}));
-    EXPECT_TRUE(parse({"ribcraft-batch"}).scripts.empty());
+    const Result<BatchArguments> a = parse({"ribcraft-batch", "--jobs", "3", "a.txt", "b.txt"});
+    ASSERT_TRUE(a.ok()) << a.status().message();
+    EXPECT_EQ(a->jobs, 3);
+    EXPECT_EQ(a->scripts, (std::vector<std::string>{"a.txt", "b.txt"}));
+    EXPECT_TRUE(parse({"ribcraft-batch"})->scripts.empty());
     for (const char* bad : {"0", "-1", "x", "2x", "5000"})
-        EXPECT_NE(parse({"ribcraft-batch", "--jobs", bad}).error, "") << bad;
-    EXPECT_NE(parse({"ribcraft-batch", "--jobs"}).error, "");
+        EXPECT_NE(parse({"ribcraft-batch", "--jobs", bad}).status().message(), "") << bad;
+    EXPECT_NE(parse({"ribcraft-batch", "--jobs"}).status().message(), "");
 }
 
 } // namespace
