@@ -49,10 +49,10 @@ SectionPolars SolveSection(const SharedState& settings, const FolderPolarsReques
     SharedState s = settings;
     s.Polars.Polars.clear();
     s.PolarCount = 0;
-    if (const CommandResult r = ReadAirfoil(s, path); !r.ok) {
-        std::string text = r.message; // one line: the reader's reason follows on a line of its own
+    if (const CommandResult r = ReadAirfoil(s, path); !r.ok()) {
+        std::string text = r.message(); // one line: the reader's reason follows on a line of its own
         std::replace(text.begin(), text.end(), '\n', ' ');
-        out.status = Status::Error(r.kind, std::move(text));
+        out.status = Status::Error(r.kind(), std::move(text));
         return out;
     }
     out.readable = true;
@@ -60,8 +60,8 @@ SectionPolars SolveSection(const SharedState& settings, const FolderPolarsReques
     for (double re : q.reynolds) {
         s.re = re;
         const PolarOutcome o = Polar(s);
-        if (!o.result.ok && out.status.ok())
-            out.status = Status::Error(o.result.kind, "Re " + FreeForm(re) + ": " + o.result.message);
+        if (!o.result.ok() && out.status.ok())
+            out.status = Status::Error(o.result.kind(), "Re " + FreeForm(re) + ": " + o.result.message());
     }
     out.polars = PolarTablesOf(ActivePolars(s));
     const Status written =

@@ -158,7 +158,7 @@ PolarOutcome Polar(SharedState& s) {
     if ((out.polar = FindPolar(s, key)) != 0) return out;
 
     const int32_t sectionNumber = SectionNumberOf(s.Texts.SectionName);
-    if (CommandResult check = CheckSection(s, sectionNumber); !check.ok) {
+    if (CommandResult check = CheckSection(s, sectionNumber); !check.ok()) {
         out.result = check;
         return out;
     }

@@ -43,11 +43,11 @@ CommandResult BatchRunner::sweepCommand(const std::vector<std::string>& w) {
 CommandResult BatchRunner::polarCommand(const std::string& path) {
     // What the polar view shows: the stored polars, the current one computed when missing.
     const PolarOutcome o = Polar(m_state);
-    if (!o.result.ok && o.polar == 0) return o.result;
+    if (!o.result.ok() && o.polar == 0) return o.result;
     const Status written = WritePolarFile(m_state, path);
     if (!written.ok()) return CommandResult::from(written);
     CommandResult r;
-    r.warning = o.result.ok ? o.result.warning : o.result.message;
+    r.warning = o.result.ok() ? o.result.warning : o.result.message();
     return r;
 }
 

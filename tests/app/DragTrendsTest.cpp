@@ -22,7 +22,7 @@ Solved solve(const char* section, double alpha, double re) {
     s.Texts.SectionName = section;
     s.Texts.AngleText = std::to_string(alpha);
     s.re = re;
-    EXPECT_TRUE(RecomputeForRedraw(s).ok);
+    EXPECT_TRUE(RecomputeForRedraw(s).ok());
     DragInputs in;
     in.SectionX = {&s.SectionX[1], size_t(s.PointCount) + 1};
     in.SectionY = {&s.SectionY[1], size_t(s.PointCount) + 1};

@@ -54,7 +54,7 @@ const SharedState& solvedStart() {
     static const SharedState start = [] {
         SharedState s;
         s.Texts.AngleText = std::string(1, '4'); // GCC 12 -O2 misreports the literal assignment here (-Wrestrict)
-        require(ribcraft::PlainSolution(s).ok, "the start-up section solves");
+        require(ribcraft::PlainSolution(s).ok(), "the start-up section solves");
         return s;
     }();
     return start;
@@ -73,15 +73,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static SharedState s;
     s = solvedStart();
     const ribcraft::CommandResult read = ribcraft::AcceptAirfoilFile(s, file, "fuzz.dat");
-    if (!read.ok) {
-        require(!file.ok() || !read.message.empty(), "a refusal has a message");
+    if (!read.ok()) {
+        require(!file.ok() || !read.message().empty(), "a refusal has a message");
         require(sameSection(s, solvedStart()) && sameSolution(s, solvedStart()), "a refused file changes nothing");
         return 0;
     }
     require(file.ok(), "only a file the reader accepted is taken");
 
     const ribcraft::CommandResult solved = ribcraft::PlainSolution(s);
-    if (!solved.ok) {
+    if (!solved.ok()) {
         require(sameSolution(s, solvedStart()), "a section that cannot be solved keeps the previous solution");
         return 0;
     }
