@@ -178,19 +178,20 @@ Result<AirfoilFileData> readSelig(const std::vector<Field>& fields) {
 }
 
 // A surface must span some x range and start and end at its extremes, in either order.
-std::string checkSurface(const std::vector<double>& xs, const std::vector<double>& ys, const char* surface) {
+Status checkSurface(const std::vector<double>& xs, const std::vector<double>& ys, const char* surface) {
     for (size_t i = 0; i < xs.size(); ++i)
         if (std::fabs(xs[i]) > MaxAirfoilCoordinate || std::fabs(ys[i]) > MaxAirfoilCoordinate)
-            return std::string("A coordinate of the ") + surface + " surface is out of range.";
+            return fail(std::string("A coordinate of the ") + surface + " surface is out of range.");
     auto [lo, hi] = std::minmax_element(xs.begin(), xs.end());
     const double span = *hi - *lo;
-    if (!(span > 0)) return std::string("All points of the ") + surface + " surface have the same x.";
+    if (!(span > 0)) return fail(std::string("All points of the ") + surface + " surface have the same x.");
     const double tol = 1e-9 * span;
     const bool forward = xs.front() <= *lo + tol && xs.back() >= *hi - tol;
     const bool backward = xs.front() >= *hi - tol && xs.back() <= *lo + tol;
     if (!forward && !backward)
-        return std::string("The ") + surface + " surface does not run from the leading edge to the trailing edge.";
-    return {};
+        return fail(std::string("The ") + surface +
+                    " surface does not run from the leading edge to the trailing edge.");
+    return Status::Ok();
 }
 
 void reverseList(std::vector<double>& xs, std::vector<double>& ys) {
@@ -230,7 +231,7 @@ std::string format(double v) {
 // A point the outline runs out to and straight back from, sideways: a point typed wrongly, not
 // a shape any section has. Both legs are longer than kSpikeHeight chords and meet at less than
 // 30 degrees; a sharp nose is no spike, because its tip points forward.
-std::string findSpike(const AirfoilFileData& d, double chord) {
+Status findSpike(const AirfoilFileData& d, double chord) {
     // The loop from the lower trailing edge round the nose to the upper trailing edge.
     std::vector<double> x(d.XLower.rbegin(), d.XLower.rend()), y(d.YLower.rbegin(), d.YLower.rend());
     const size_t from = (d.XUpper.front() == x.back() && d.YUpper.front() == y.back()) ? 1 : 0;
@@ -245,17 +246,16 @@ std::string findSpike(const AirfoilFileData& d, double chord) {
         const double cosLegs = (ax * bx + ay * by) / (la * lb);
         const double tipX = -ux / std::max(std::hypot(ux, uy), 1e-300); // x share of the tip's direction
         if (cosLegs > kSpikeCosine && tipX > -0.5)
-            return "The outline has a spike at x = " + format(x[k]) + ", y = " + format(y[k]) + ".";
+            return fail("The outline has a spike at x = " + format(x[k]) + ", y = " + format(y[k]) + ".");
     }
-    return {};
+    return Status::Ok();
 }
 
 // Puts both lists from the leading edge to the trailing edge, the upper one above, and checks
 // that they can describe a section at all. Adds warnings for shapes a real file may have.
 Result<AirfoilFileData> validated(AirfoilFileData d) {
-    std::string why = checkSurface(d.XUpper, d.YUpper, "upper");
-    if (why.empty()) why = checkSurface(d.XLower, d.YLower, "lower");
-    if (!why.empty()) return fail(why);
+    if (Status upper = checkSurface(d.XUpper, d.YUpper, "upper"); !upper) return upper;
+    if (Status lower = checkSurface(d.XLower, d.YLower, "lower"); !lower) return lower;
 
     // Lists from the trailing edge are turned round.
     if (d.XUpper.front() > d.XUpper.back()) reverseList(d.XUpper, d.YUpper);
@@ -287,7 +287,7 @@ Result<AirfoilFileData> validated(AirfoilFileData d) {
     if (*std::min_element(t.begin(), t.end()) < -kCrossingTolerance * chord)
         return fail("The upper and lower surfaces cross.");
 
-    if (why = findSpike(d, chord); !why.empty()) return fail(why);
+    if (Status spike = findSpike(d, chord); !spike) return spike;
 
     const double gap = std::hypot(d.XUpper.back() - d.XLower.back(), d.YUpper.back() - d.YLower.back()) / chord;
     if (gap > kMaxTrailingEdgeGap) return fail("The trailing edge is open by " + format(gap) + " chords.");
