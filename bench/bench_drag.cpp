@@ -48,8 +48,8 @@ void BM_ComputeDrag120(benchmark::State& state) {
     in.re = 1e6;
     in.PolarSolution = static_cast<int>(state.range(0));
     for (auto _ : state) {
-        ribcraft::DragResult r = ribcraft::ComputeDrag(in);
-        benchmark::DoNotOptimize(r.Cd);
+        ribcraft::Result<ribcraft::DragResult> r = ribcraft::ComputeDrag(in);
+        benchmark::DoNotOptimize(r->Cd);
     }
 }
 BENCHMARK(BM_ComputeDrag120)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);

@@ -26,7 +26,7 @@ SharedState Solved(const char* section, const char* angle) {
 void GridAndFlow(benchmark::State& state) {
     SharedState s = Solved("4412", "6");
     for (auto _ : state) {
-        benchmark::DoNotOptimize(ComputeFlowField(s, 0).ok);
+        benchmark::DoNotOptimize(ComputeFlowField(s, 0).ok());
     }
 }
 BENCHMARK(GridAndFlow)->Unit(benchmark::kMillisecond);
@@ -38,7 +38,7 @@ void ContoursOnly(benchmark::State& state) {
     for (auto _ : state) {
         surface.clearItems();
         s.Flow.ContourView = 0;
-        benchmark::DoNotOptimize(ComputeContours(s, 5).ok);
+        benchmark::DoNotOptimize(ComputeContours(s, 5).ok());
         DrawPressureContours(surface, s);
     }
 }
@@ -51,8 +51,8 @@ void WholeView(benchmark::State& state) {
     RecordingSurface surface(900, 600);
     for (auto _ : state) {
         surface.clearItems();
-        benchmark::DoNotOptimize(ComputeFlowField(s, 0).ok);
-        benchmark::DoNotOptimize(ComputeContours(s, s.VFlag).ok);
+        benchmark::DoNotOptimize(ComputeFlowField(s, 0).ok());
+        benchmark::DoNotOptimize(ComputeContours(s, s.VFlag).ok());
         s.Inputs.Stamps.FlowField.Made = true;
         FlowFieldView(surface, s);
     }
@@ -65,7 +65,7 @@ void LargestUserMesh(benchmark::State& state) {
     s.MeshY = cap::MeshJ;
     for (auto _ : state) {
         s.NewGrid = 1;
-        benchmark::DoNotOptimize(ComputeFlowField(s, 1).ok);
+        benchmark::DoNotOptimize(ComputeFlowField(s, 1).ok());
     }
 }
 BENCHMARK(LargestUserMesh)->Unit(benchmark::kMillisecond);

@@ -18,7 +18,7 @@ void PolarSweep(benchmark::State& bench) {
     for (auto _ : bench) {
         state.PolarCount = 0; // forget the polar so that it is computed again
         const ribcraft::PolarOutcome o = ribcraft::Polar(state);
-        if (!o.computed || !o.result.ok) bench.SkipWithError("the sweep did not run");
+        if (!o.computed || !o.result.ok()) bench.SkipWithError("the sweep did not run");
         benchmark::DoNotOptimize(state.Polars.Polars.data());
     }
 }

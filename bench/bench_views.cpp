@@ -29,8 +29,8 @@ void redrawView(benchmark::State& bench, int vflag, int xchoice, bool alternate 
         state.NewFlag = 1;
         surface.clearItems();
         const ribcraft::CommandResult r = ribcraft::RedrawView(state, surface);
-        if (!r.ok) {
-            bench.SkipWithError(r.message.c_str());
+        if (!r.ok()) {
+            bench.SkipWithError(r.message().c_str());
             break;
         }
         benchmark::DoNotOptimize(surface.items().size());

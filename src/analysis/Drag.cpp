@@ -50,15 +50,13 @@ double separatedArc(const SurfaceStations& st, int last) {
                : 0.0;
 }
 
-DragResult failed() {
-    DragResult r;
-    r.error = BlErrorMessage;
-    return r;
+Status failed() {
+    return Status::Error(ErrorKind::BoundaryLayerFailed, BlErrorMessage);
 }
 
 } // namespace
 
-DragResult ComputeDrag(const DragInputs& in) {
+Result<DragResult> ComputeDrag(const DragInputs& in) {
     if (!inputsUsable(in)) return failed();
     const SurfaceDistribution d{in.SectionX, in.SectionY, in.SurfaceV, in.N};
     DragResult r;
@@ -102,7 +100,6 @@ DragResult ComputeDrag(const DragInputs& in) {
     }
     r.StallFlag = r.SuctionArc > 0.5 ? 1 : 0;
     if (!std::isfinite(r.Cd) || !std::isfinite(r.EffectiveAlpha)) return failed();
-    r.ok = true;
     return r;
 }
 

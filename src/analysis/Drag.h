@@ -8,10 +8,10 @@
 
 #include <limits>
 #include <span>
-#include <string>
 #include <vector>
 
 #include "analysis/SurfaceStations.h"
+#include "base/Status.h"
 
 namespace ribcraft {
 
@@ -35,9 +35,6 @@ struct DragInputs {
 };
 
 struct DragResult {
-    bool ok = false;
-    std::string error; // BlErrorMessage when !ok
-
     double Cd = 0;                               // Cd1 + Cd2
     double Cd1 = 0, Cd2 = 0;                     // first surface (towards point 1), second surface
     double EffectiveAlpha = 0;                   // degrees, Alpha corrected by the separation model
@@ -53,6 +50,7 @@ struct DragResult {
     StationLayout Stations; // the stations both layers were marched on
 };
 
-DragResult ComputeDrag(const DragInputs& in);
+// A failure is BoundaryLayerFailed with BlErrorMessage.
+Result<DragResult> ComputeDrag(const DragInputs& in);
 
 } // namespace ribcraft

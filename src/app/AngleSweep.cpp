@@ -36,11 +36,11 @@ bool SolveRow(SharedState& s, const std::string& angle, bool viscous, SweepRow& 
         const CommandResult r = RecomputeForRedraw(s);
         // An angle the panel method refuses is put back to the solved one; a
         // failed drag estimate leaves this angle's panel solution in place.
-        if (!r.ok && (s.Texts.AngleText != angle || !s.HaveSolution)) return false;
-        dragOk = r.ok;
-        if (!r.ok) dragFault = r.message;
+        if (!r.ok() && (s.Texts.AngleText != angle || !s.HaveSolution)) return false;
+        dragOk = r.ok();
+        if (!r.ok()) dragFault = r.message();
     } else {
-        if (!PlainSolution(s).ok) return false;
+        if (!PlainSolution(s).ok()) return false;
         s.NewFlag = 1; // no drag for this solution: a later redraw solves it whole
         UpdateThinAirfoil(s, s.Alpha);
     }

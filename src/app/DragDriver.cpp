@@ -26,8 +26,9 @@ CommandResult RunDrag(SharedState& s) {
     // The outline is closed before marching, as the stations run to point N + 1.
     s.SectionX[s.PointCount + 1] = s.SectionX[1];
     s.SectionY[s.PointCount + 1] = s.SectionY[1];
-    const DragResult r = ComputeDrag(DragInputsOf(s, s.Alpha));
-    if (!r.ok || !std::isfinite(r.Cd)) return CommandResult::failure(ErrorKind::BoundaryLayerFailed, BlErrorMessage);
+    const Result<DragResult> layers = ComputeDrag(DragInputsOf(s, s.Alpha));
+    if (!layers) return CommandResult::from(layers.status());
+    const DragResult& r = layers.value();
 
     s.StagPoint = r.StagPoint;
     s.TransitionPoint = r.TransitionPoint;

@@ -28,10 +28,11 @@ CommandResult ReadAirfoil(SharedState& s, const std::string& path) {
     return AcceptAirfoilFile(s, ReadAirfoilFile(path), path);
 }
 
-CommandResult AcceptAirfoilFile(SharedState& s, const AirfoilFileData& file, const std::string& path) {
-    if (!file.ok) return CommandResult::failure(ErrorKind::BadFile, AirfoilReadMessage(file));
+CommandResult AcceptAirfoilFile(SharedState& s, const Result<AirfoilFileData>& read, const std::string& path) {
+    if (!read) return CommandResult::from(read.status());
+    const AirfoilFileData& file = read.value();
     const CommandResult refused = CommandResult::failure(
-        ErrorKind::BadFile, std::string(AirfoilReadError) + "\nThe section cannot be built from these points.");
+        ErrorKind::BadFile, AirfoilReadMessage("The section cannot be built from these points."));
     if (file.NUpper > cap::RawList || file.NLower > cap::RawList) return refused;
 
     Array1<float, cap::RawList> xu{}, yu{}, xl{}, yl{};
@@ -58,10 +59,10 @@ CommandResult AcceptAirfoilFile(SharedState& s, const AirfoilFileData& file, con
     s.NewFlag = 1;
     s.DialogCancelled = 0;
     s.NewGrid = 1;
-    CommandResult read;
+    CommandResult taken;
     for (const std::string& w : file.warnings)
-        read.warning += (read.warning.empty() ? "" : "\n") + w;
-    return read;
+        taken.warning += (taken.warning.empty() ? "" : "\n") + w;
+    return taken;
 }
 
 bool FileSectionTaken(const SharedState& s, const std::string& path) {

@@ -20,7 +20,7 @@ namespace ribcraft {
 // reason on a second line.
 CommandResult ReadAirfoil(SharedState& s, const std::string& path);
 // The same for a file already read (path is kept as AirfoilFileName).
-CommandResult AcceptAirfoilFile(SharedState& s, const AirfoilFileData& file, const std::string& path);
+CommandResult AcceptAirfoilFile(SharedState& s, const Result<AirfoilFileData>& read, const std::string& path);
 
 // Whether the section of the file read from path is the one solved and shown
 // (after ReadAirfoil and a redraw): false when the panel method refused it

@@ -49,9 +49,10 @@ SectionPolars SolveSection(const SharedState& settings, const FolderPolarsReques
     SharedState s = settings;
     s.Polars.Polars.clear();
     s.PolarCount = 0;
-    if (const CommandResult r = ReadAirfoil(s, path); !r.ok) {
-        out.error = r.message; // one line: the reader's reason follows on a line of its own
-        std::replace(out.error.begin(), out.error.end(), '\n', ' ');
+    if (const CommandResult r = ReadAirfoil(s, path); !r.ok()) {
+        std::string text = r.message(); // one line: the reader's reason follows on a line of its own
+        std::replace(text.begin(), text.end(), '\n', ' ');
+        out.status = Status::Error(r.kind(), std::move(text));
         return out;
     }
     out.readable = true;
@@ -59,12 +60,13 @@ SectionPolars SolveSection(const SharedState& settings, const FolderPolarsReques
     for (double re : q.reynolds) {
         s.re = re;
         const PolarOutcome o = Polar(s);
-        if (!o.result.ok && out.error.empty()) out.error = "Re " + FreeForm(re) + ": " + o.result.message;
+        if (!o.result.ok() && out.status.ok())
+            out.status = Status::Error(o.result.kind(), "Re " + FreeForm(re) + ": " + o.result.message());
     }
     out.polars = PolarTablesOf(ActivePolars(s));
     const Status written =
         WriteTextFile((fs::path(q.outFolder) / (name + ".polar.csv")).string(), PolarTableText(out.polars));
-    if (!written.ok() && out.error.empty()) out.error = written.message();
+    if (!written.ok() && out.status.ok()) out.status = written;
     return out;
 }
 
@@ -89,8 +91,7 @@ std::string Number(double v) {
 } // namespace
 
 int FolderPolarsReport::failures() const {
-    return int(
-        std::count_if(sections.begin(), sections.end(), [](const SectionPolars& s) { return !s.error.empty(); }));
+    return int(std::count_if(sections.begin(), sections.end(), [](const SectionPolars& s) { return !s.status.ok(); }));
 }
 
 Result<FolderPolarsReport> RunFolderPolars(const SharedState& settings, const FolderPolarsRequest& q) {
@@ -134,15 +135,15 @@ std::string FolderSummaryText(const FolderPolarsReport& report) {
     std::string text = "file,section,re,points,cl_max,alpha_cl_max,cd_min,max_cl_cd,alpha_max_cl_cd,error\n";
     for (const SectionPolars& s : report.sections) {
         if (s.polars.empty()) {
-            text += Quoted(s.file) + ',' + Quoted(s.section) + ",,0,,,,,," + Quoted(s.error) + '\n';
+            text += Quoted(s.file) + ',' + Quoted(s.section) + ",,0,,,,,," + Quoted(s.status.message()) + '\n';
             continue;
         }
         for (const PolarTable& t : s.polars) {
             const Extremes e = ExtremesOf(t);
             text += Quoted(s.file) + ',' + Quoted(s.section) + ',' + ShortestNumber(t.re) + ',' +
                     std::to_string(t.rows.size()) + ',' + Number(e.clMax) + ',' + Number(e.alphaClMax) + ',' +
-                    Number(e.cdMin) + ',' + Number(e.ratioMax) + ',' + Number(e.alphaRatioMax) + ',' + Quoted(s.error) +
-                    '\n';
+                    Number(e.cdMin) + ',' + Number(e.ratioMax) + ',' + Number(e.alphaRatioMax) + ',' +
+                    Quoted(s.status.message()) + '\n';
         }
     }
     return text;

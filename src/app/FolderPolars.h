@@ -34,7 +34,7 @@ struct SectionPolars {
     std::string file;    // the file's name within the folder
     std::string section; // its name line
     std::vector<PolarTable> polars;
-    std::string error; // why the file or one of its polars failed, empty when none did
+    Status status; // the first fault of the file or one of its polars; Ok when none failed
     bool readable = false;
 };
 

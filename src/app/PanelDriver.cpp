@@ -84,7 +84,7 @@ CommandResult PlainSolution(SharedState& s) {
         return CommandResult::failure("\"" + s.Texts.AngleText +
                                       "\" is not a usable angle of attack: the previous solution is kept.");
     const int32_t sectionNumber = SectionNumberOf(s.Texts.SectionName);
-    if (CommandResult check = CheckSection(s, sectionNumber); !check.ok) return check;
+    if (CommandResult check = CheckSection(s, sectionNumber); !check.ok()) return check;
 
     // The kernel writes nothing when it refuses the section: the previous
     // solution stays whole, and so do the number and angle it was made from.

@@ -61,8 +61,9 @@ bool solveLayers(SharedState& s, double alpha, DragResult& layers) {
     s.SectionX[s.PointCount + 1] = s.SectionX[1];
     s.SectionY[s.PointCount + 1] = s.SectionY[1];
     if (!finiteSolution(s)) return false;
-    layers = ComputeDrag(DragInputsOf(s, alpha));
-    if (!layers.ok) return false;
+    Result<DragResult> drag = ComputeDrag(DragInputsOf(s, alpha));
+    if (!drag) return false;
+    layers = std::move(drag).value();
     s.StagPoint = layers.StagPoint;
     s.TransitionPoint = layers.TransitionPoint;
     return true;
@@ -157,7 +158,7 @@ PolarOutcome Polar(SharedState& s) {
     if ((out.polar = FindPolar(s, key)) != 0) return out;
 
     const int32_t sectionNumber = SectionNumberOf(s.Texts.SectionName);
-    if (CommandResult check = CheckSection(s, sectionNumber); !check.ok) {
+    if (CommandResult check = CheckSection(s, sectionNumber); !check.ok()) {
         out.result = check;
         return out;
     }

@@ -141,7 +141,7 @@ bool PanelStep(SharedState& s, CommandResult& out) {
     const bool wanted = !IsCurrent(s, made.Panel, PanelGroups) || s.NewFlag == 1 || !s.HaveSolution;
     if (!wanted) return false;
     const CommandResult r = PlainSolution(s);
-    if (!r.ok) {
+    if (!r.ok()) {
         out = r;
         if (made.Panel.Made) RestoreSolvedInputs(s);
         return false;
@@ -161,7 +161,7 @@ void DragStep(SharedState& s, CommandResult& out) {
     if (!s.HaveSolution) return;
     if (!IsCurrent(s, made.Drag, DragGroups)) {
         const CommandResult drag = RunDrag(s);
-        if (drag.ok) {
+        if (drag.ok()) {
             made.Drag = StampNow(s);
         } else {
             // A failed drag is shown as failed, never as the previous section's drag.
@@ -171,7 +171,7 @@ void DragStep(SharedState& s, CommandResult& out) {
             s.EffectiveAlpha = s.Alpha;
             s.Texts.DragText = "N/A";
             s.Texts.Stalled = false;
-            if (out.ok) out = drag;
+            if (out.ok()) out = drag;
         }
         made.ThinAirfoil.Made = false;
     }
@@ -200,13 +200,13 @@ void BoundaryLayerStep(SharedState& s, bool needed, CommandResult& out) {
     s.CompBlFlag = 1;
     const CommandResult r =
         s.HaveSolution ? BoundaryLayer(s) : CommandResult::failure(ErrorKind::BoundaryLayerFailed, BlErrorMessage);
-    if (!r.ok) {
+    if (!r.ok()) {
         DropBoundaryLayer(s);
-        if (out.ok) out = r;
+        if (out.ok()) out = r;
         return;
     }
     made.BoundaryLayer = StampNow(s);
-    if (out.ok && out.warning.empty()) out.warning = r.warning;
+    if (out.ok() && out.warning.empty()) out.warning = r.warning;
 }
 
 void FlowStep(SharedState& s, const ResultNeeds& needs, CommandResult& out) {
@@ -214,23 +214,23 @@ void FlowStep(SharedState& s, const ResultNeeds& needs, CommandResult& out) {
     if (needs.UserMesh && (s.NewGrid == 1 || !IsCurrent(s, made.UserMesh, UserMeshGroups))) {
         s.NewGrid = 1;
         const CommandResult r = ComputeFlowField(s, 1);
-        made.UserMesh = r.ok ? StampNow(s) : ResultStamp{};
-        if (!r.ok && out.ok) out = r;
+        made.UserMesh = r.ok() ? StampNow(s) : ResultStamp{};
+        if (!r.ok() && out.ok()) out = r;
     }
     if (needs.Contours == 0) return;
     if (!IsCurrent(s, made.FlowField, FlowFieldGroups)) {
         const CommandResult r = ComputeFlowField(s, 0);
-        made.FlowField = r.ok ? StampNow(s) : ResultStamp{};
-        if (!r.ok) {
-            if (out.ok) out = r;
+        made.FlowField = r.ok() ? StampNow(s) : ResultStamp{};
+        if (!r.ok()) {
+            if (out.ok()) out = r;
             return;
         }
     }
     if (s.Flow.ContourView != needs.Contours) {
         const CommandResult r = ComputeContours(s, needs.Contours);
-        if (!r.ok) {
+        if (!r.ok()) {
             made.FlowField = {};
-            if (out.ok) out = r;
+            if (out.ok()) out = r;
         }
     }
 }
@@ -243,9 +243,9 @@ void PolarStep(SharedState& s, CommandResult& out) {
     const PolarOutcome polar = Polar(work);
     s.Polars = std::move(work.Polars);
     s.PolarCount = work.PolarCount;
-    if (!polar.result.ok) {
-        if (out.ok) out = polar.result;
-    } else if (out.ok) {
+    if (!polar.result.ok()) {
+        if (out.ok()) out = polar.result;
+    } else if (out.ok()) {
         if (out.warning.empty()) out.warning = polar.result.warning;
         if (out.notice.empty()) out.notice = polar.result.notice;
     }

@@ -43,11 +43,11 @@ CommandResult BatchRunner::sweepCommand(const std::vector<std::string>& w) {
 CommandResult BatchRunner::polarCommand(const std::string& path) {
     // What the polar view shows: the stored polars, the current one computed when missing.
     const PolarOutcome o = Polar(m_state);
-    if (!o.result.ok && o.polar == 0) return o.result;
+    if (!o.result.ok() && o.polar == 0) return o.result;
     const Status written = WritePolarFile(m_state, path);
     if (!written.ok()) return CommandResult::from(written);
     CommandResult r;
-    r.warning = o.result.ok ? o.result.warning : o.result.message;
+    r.warning = o.result.ok() ? o.result.warning : o.result.message();
     return r;
 }
 
@@ -65,7 +65,7 @@ CommandResult BatchRunner::polarsCommand(const std::vector<std::string>& w) {
     if (!report) return CommandResult::from(report.status());
     CommandResult r;
     for (const SectionPolars& s : report->sections)
-        if (!s.error.empty()) r.warning += (r.warning.empty() ? "" : "; ") + s.file + ": " + s.error;
+        if (!s.status.ok()) r.warning += (r.warning.empty() ? "" : "; ") + s.file + ": " + s.status.message();
     m_out << "polars: " << report->sections.size() - size_t(report->failures()) << " of " << report->sections.size()
           << " files done on " << report->jobs << (report->jobs == 1 ? " thread" : " threads") << ", summary in "
           << q.outFolder << "/summary.csv\n";

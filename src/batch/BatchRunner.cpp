@@ -185,7 +185,7 @@ Result<PictureCommands*> BatchRunner::pictures() {
     if (!m_pictures) return Status::Error(ErrorKind::NotAvailable, "this program draws no pictures");
     Result<PictureCommands*> p = m_pictures();
     if (!p) return p;
-    if (const CommandResult r = (*p)->prepare(); !r.ok) return Status::Error(ErrorKind::NotAvailable, r.message);
+    if (const CommandResult r = (*p)->prepare(); !r.ok()) return Status::Error(ErrorKind::NotAvailable, r.message());
     return p;
 }
 
@@ -210,7 +210,7 @@ CommandResult BatchRunner::runLine(const std::string& line) {
     // otherwise keep a solution that no longer matches the displayed inputs.
     *m_before = m_state;
     CommandResult r = command(words);
-    if (r.ok) {
+    if (r.ok()) {
         m_started = true;
     } else {
         m_state = *m_before;
@@ -225,8 +225,8 @@ int BatchRunner::runScript(std::istream& in, std::ostream& err) {
         ++number;
         if (!line.empty() && line.back() == '\r') line.pop_back();
         const CommandResult r = runLine(line);
-        if (!r.ok) {
-            err << "line " << number << ": " << r.message << '\n';
+        if (!r.ok()) {
+            err << "line " << number << ": " << r.message() << '\n';
             return 1;
         }
         // One "warning:" line for each line of the warning text.
@@ -252,7 +252,7 @@ CommandResult BatchRunner::command(const std::vector<std::string>& w) {
         trial = m_state;
         trial.Texts.SectionName = digits;
         trial.RawAirfoilFlag = 0;
-        if (CommandResult c = CheckSection(trial, int32_t(std::stol(digits))); !c.ok) return c;
+        if (CommandResult c = CheckSection(trial, int32_t(std::stol(digits))); !c.ok()) return c;
         m_state.Texts.SectionName = digits;
         m_state.AirfoilType = int(digits.size());
         AfterNacaAccepted(m_state);
@@ -260,12 +260,12 @@ CommandResult BatchRunner::command(const std::vector<std::string>& w) {
     }
     if (verb == "read" && needs(1)) {
         CommandResult read = ReadAirfoil(m_state, w[1]);
-        if (!read.ok) return read;
+        if (!read.ok()) return read;
         // Nothing of a file that cannot be solved is kept (runLine restores the state).
         CommandResult drawn = redraw();
         if (!FileSectionTaken(m_state, w[1]))
-            return CommandResult::failure(ErrorKind::BadFile, std::string(AirfoilReadError) + "\n" + drawn.message);
-        if (!drawn.ok) return drawn;
+            return CommandResult::failure(ErrorKind::BadFile, std::string(AirfoilReadError) + "\n" + drawn.message());
+        if (!drawn.ok()) return drawn;
         if (!drawn.warning.empty()) read.warning += (read.warning.empty() ? "" : "\n") + drawn.warning;
         return read;
     }
@@ -314,11 +314,11 @@ CommandResult BatchRunner::command(const std::vector<std::string>& w) {
         return redraw();
     }
     if (verb == "save" && needs(1)) {
-        if (CommandResult r = redraw(); !r.ok) return r;
+        if (CommandResult r = redraw(); !r.ok()) return r;
         return AsciiFile(m_state, w[1]);
     }
     if (verb == "dxf" && needs(1)) {
-        if (CommandResult r = redraw(); !r.ok) return r;
+        if (CommandResult r = redraw(); !r.ok()) return r;
         return ExportDxf(m_state, w[1]);
     }
     if (verb == "png" && (needs(1) || needs(3))) return pngCommand(w);
@@ -333,12 +333,12 @@ CommandResult BatchRunner::command(const std::vector<std::string>& w) {
         // The report's boundary-layer column needs the detailed boundary layer of these inputs.
         ResultNeeds report = NeedsOfView(m_state);
         report.BoundaryLayer = true;
-        if (CommandResult r = BringUpToDate(m_state, report); !r.ok) return r;
+        if (CommandResult r = BringUpToDate(m_state, report); !r.ok()) return r;
         printReport();
         return {};
     }
     if (verb == "results" && needs(0)) {
-        if (CommandResult r = redraw(); !r.ok) return r;
+        if (CommandResult r = redraw(); !r.ok()) return r;
         printResults();
         return {};
     }

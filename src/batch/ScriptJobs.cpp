@@ -14,7 +14,7 @@
 
 namespace ribcraft {
 
-BatchArguments ParseBatchArguments(int argc, char** argv) {
+Result<BatchArguments> ParseBatchArguments(int argc, char** argv) {
     BatchArguments a;
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg = argv[i];
@@ -23,12 +23,10 @@ BatchArguments ParseBatchArguments(int argc, char** argv) {
             const auto r = std::from_chars(value.data(), value.data() + value.size(), a.jobs);
             if (value.empty() || r.ec != std::errc() || r.ptr != value.data() + value.size() || a.jobs < 1 ||
                 a.jobs > 1024) {
-                a.error = "--jobs takes a number of threads from 1 to 1024";
-                return a;
+                return Status::Error(ErrorKind::InvalidInput, "--jobs takes a number of threads from 1 to 1024");
             }
         } else if (arg.size() > 1 && arg[0] == '-') {
-            a.error = "unknown option " + std::string(arg);
-            return a;
+            return Status::Error(ErrorKind::InvalidInput, "unknown option " + std::string(arg));
         } else {
             a.scripts.emplace_back(arg);
         }

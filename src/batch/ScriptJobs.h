@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "base/Status.h"
 #include "batch/PictureCommands.h"
 
 namespace ribcraft {
@@ -19,10 +20,10 @@ namespace ribcraft {
 struct BatchArguments {
     int jobs = 0; // 0 = one per processor core
     std::vector<std::string> scripts;
-    std::string error; // what is wrong with the command line, empty when nothing is
 };
 
-BatchArguments ParseBatchArguments(int argc, char** argv);
+// InvalidInput with what is wrong when the command line cannot be run.
+Result<BatchArguments> ParseBatchArguments(int argc, char** argv);
 
 // Runs the scripts; returns the highest exit status of any script (a script
 // that cannot be opened counts 1). Must be called on the main thread.

@@ -96,12 +96,13 @@ int main(int argc, char** argv) {
         std::cout << "ribcraft-batch " << RIBCRAFT_VERSION << '\n';
         return 0;
     }
-    const ribcraft::BatchArguments args = ribcraft::ParseBatchArguments(argc, argv);
-    if (!args.error.empty()) {
-        std::cerr << args.error
+    const ribcraft::Result<ribcraft::BatchArguments> parsed = ribcraft::ParseBatchArguments(argc, argv);
+    if (!parsed) {
+        std::cerr << parsed.status().message()
                   << "\nusage: ribcraft-batch [--jobs N] [SCRIPT...]   (ribcraft-batch --help for the commands)\n";
         return 2;
     }
+    const ribcraft::BatchArguments& args = parsed.value();
     // Pictures and PDFs are painted by the picture plugin, loaded only when a
     // command draws one, so numeric scripts load no part of the GUI.
     std::error_code ec;

@@ -178,7 +178,7 @@ void Form1::Command1_Click() {
     m_lastRedraw = RedrawView(m_state, surface);
     m_picture1->update();
     showResults();
-    if (!m_lastRedraw.ok) reportFailure(m_lastRedraw);
+    if (!m_lastRedraw.ok()) reportFailure(m_lastRedraw);
     if (!m_lastRedraw.warning.empty() && m_showNotices)
         frmBlwarning::showWarnings(QString::fromStdString(m_lastRedraw.warning), this);
     if (!m_lastRedraw.notice.empty()) {
@@ -210,10 +210,10 @@ void Form1::recolourLegend() {
 }
 
 void Form1::reportFailure(const CommandResult& r) {
-    m_lastMessage = q(r.message);
+    m_lastMessage = q(r.message());
     statusBar()->showMessage(m_lastMessage, 10000);
     // The boundary-layer routines report their faults in a message box with OK only.
-    if (r.kind == ErrorKind::BoundaryLayerFailed && m_showNotices)
+    if (r.kind() == ErrorKind::BoundaryLayerFailed && m_showNotices)
         QMessageBox::critical(this, windowTitle(), m_lastMessage);
 }
 

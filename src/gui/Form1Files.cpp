@@ -67,13 +67,14 @@ void Form1::GeneralAirfoilsCommand() {
 bool Form1::readAirfoilFile(const QString& path) {
     const SharedState before = m_state;
     CommandResult r = ReadAirfoil(m_state, path.toStdString());
-    if (r.ok) {
+    if (r.ok()) {
         Command1_Click();
         if (!FileSectionTaken(m_state, path.toStdString())) {
             // A file whose section cannot be solved is not kept.
             m_state = before;
             Command1_Click();
-            r = CommandResult::failure(ErrorKind::BadFile, std::string(AirfoilReadError) + "\n" + m_lastRedraw.message);
+            r = CommandResult::failure(ErrorKind::BadFile,
+                                       std::string(AirfoilReadError) + "\n" + m_lastRedraw.message());
         } else if (!r.warning.empty() && m_showNotices) {
             // A shape worth a look (a thick trailing edge, few points): read, but say so.
             QApplication::restoreOverrideCursor();
@@ -81,16 +82,16 @@ bool Form1::readAirfoilFile(const QString& path) {
             QApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
         }
     }
-    if (!r.ok) {
+    if (!r.ok()) {
         m_state.DialogCancelled = 1;
-        m_lastMessage = q(r.message);
+        m_lastMessage = q(r.message());
         if (m_showNotices) {
             QApplication::restoreOverrideCursor();
             QMessageBox::critical(this, windowTitle(), m_lastMessage);
             QApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
         }
     }
-    return r.ok;
+    return r.ok();
 }
 
 void Form1::SaveCommand() {
@@ -110,8 +111,8 @@ void Form1::SaveCommand() {
     WaitCursor wait;
     // The file holds what the view shows for the inputs on screen, a box edited without Enter included.
     Command1_Click();
-    if (!m_lastRedraw.ok) return;
-    if (const CommandResult r = AsciiFile(m_state, path.toStdString()); !r.ok)
+    if (!m_lastRedraw.ok()) return;
+    if (const CommandResult r = AsciiFile(m_state, path.toStdString()); !r.ok())
         reportWriteFailure(r);
     else
         statusBar()->showMessage(QStringLiteral("Saved ") + path, 10000);
@@ -123,8 +124,8 @@ void Form1::DxfCommand() {
     if (path.isEmpty()) return;
     WaitCursor wait;
     Command1_Click();
-    if (!m_lastRedraw.ok) return;
-    if (const CommandResult r = ExportDxf(m_state, path.toStdString()); !r.ok)
+    if (!m_lastRedraw.ok()) return;
+    if (const CommandResult r = ExportDxf(m_state, path.toStdString()); !r.ok())
         reportWriteFailure(r);
     else
         statusBar()->showMessage(QStringLiteral("Saved ") + path, 10000);

@@ -121,7 +121,7 @@ CommandResult Form3::printToPdf(const QString& path) {
         result = PrintTemplates(surface, m_state, m_model->job());
         return result.status();
     });
-    if (result.ok && !saved) return CommandResult::from(saved);
+    if (result.ok() && !saved) return CommandResult::from(saved);
     return result;
 }
 
@@ -146,10 +146,10 @@ void Form3::ok() {
     } else {
         // Refuse a job that cannot be printed before showing an empty preview.
         m_lastResult = CheckTemplateJob(m_state, m_model->job());
-        if (m_lastResult.ok) preview();
+        if (m_lastResult.ok()) preview();
     }
-    if (!m_lastResult.ok) {
-        if (m_showMessages) QMessageBox::warning(this, windowTitle(), QString::fromStdString(m_lastResult.message));
+    if (!m_lastResult.ok()) {
+        if (m_showMessages) QMessageBox::warning(this, windowTitle(), QString::fromStdString(m_lastResult.message()));
         return;
     }
     accept();

@@ -70,11 +70,8 @@ bool isIntegerText(const std::string& text) {
                                           [](char c) { return std::isdigit(static_cast<unsigned char>(c)); });
 }
 
-AirfoilFileData fail(std::string detail) {
-    AirfoilFileData d;
-    d.message = std::string(AirfoilReadError);
-    d.detail = std::move(detail);
-    return d;
+Status fail(std::string_view detail) {
+    return Status::Error(ErrorKind::BadFile, AirfoilReadMessage(detail));
 }
 
 bool countInRange(double v) {
@@ -119,7 +116,7 @@ bool readCount(const std::vector<Field>& fields, size_t& pos, int& count, std::s
 
 // Counted layout: count, pairs, count, pairs. Text after the lower list is ignored (with a
 // warning); numbers there are refused.
-AirfoilFileData readCounted(const std::vector<Field>& fields) {
+Result<AirfoilFileData> readCounted(const std::vector<Field>& fields) {
     AirfoilFileData d;
     d.layout = AirfoilFileLayout::Counted;
     size_t pos = 0;
@@ -131,12 +128,11 @@ AirfoilFileData readCounted(const std::vector<Field>& fields) {
     for (size_t i = pos; i < fields.size(); ++i)
         if (number(fields[i].text)) return fail("There are more points after the lower surface than its count says.");
     if (pos < fields.size()) d.warnings.push_back("The text after the lower surface is ignored.");
-    d.ok = true;
     return d;
 }
 
 // Lednicer layout: the two counts on the first data line, then both lists; nothing may follow.
-AirfoilFileData readLednicer(const std::vector<Field>& fields) {
+Result<AirfoilFileData> readLednicer(const std::vector<Field>& fields) {
     AirfoilFileData d;
     d.layout = AirfoilFileLayout::Lednicer;
     size_t pos = 0;
@@ -146,12 +142,11 @@ AirfoilFileData readLednicer(const std::vector<Field>& fields) {
         !readPairs(fields, pos, d.NLower, d.XLower, d.YLower, why))
         return fail(why);
     if (pos != fields.size()) return fail("There is data after the lower surface.");
-    d.ok = true;
     return d;
 }
 
 // Selig layout: one loop from the trailing edge over the upper surface and back along the lower.
-AirfoilFileData readSelig(const std::vector<Field>& fields) {
+Result<AirfoilFileData> readSelig(const std::vector<Field>& fields) {
     for (size_t i = 0; i < fields.size(); i += 2)
         if (i + 1 >= fields.size() || fields[i].line != fields[i + 1].line ||
             (i + 2 < fields.size() && fields[i + 2].line == fields[i].line))
@@ -179,24 +174,24 @@ AirfoilFileData readSelig(const std::vector<Field>& fields) {
     const double te = xs[le] + 0.99 * span;
     if (!(xs.front() >= te && xs.back() >= te))
         return fail("The list of points does not start and end at the trailing edge.");
-    d.ok = true;
     return d;
 }
 
 // A surface must span some x range and start and end at its extremes, in either order.
-std::string checkSurface(const std::vector<double>& xs, const std::vector<double>& ys, const char* surface) {
+Status checkSurface(const std::vector<double>& xs, const std::vector<double>& ys, const char* surface) {
     for (size_t i = 0; i < xs.size(); ++i)
         if (std::fabs(xs[i]) > MaxAirfoilCoordinate || std::fabs(ys[i]) > MaxAirfoilCoordinate)
-            return std::string("A coordinate of the ") + surface + " surface is out of range.";
+            return fail(std::string("A coordinate of the ") + surface + " surface is out of range.");
     auto [lo, hi] = std::minmax_element(xs.begin(), xs.end());
     const double span = *hi - *lo;
-    if (!(span > 0)) return std::string("All points of the ") + surface + " surface have the same x.";
+    if (!(span > 0)) return fail(std::string("All points of the ") + surface + " surface have the same x.");
     const double tol = 1e-9 * span;
     const bool forward = xs.front() <= *lo + tol && xs.back() >= *hi - tol;
     const bool backward = xs.front() >= *hi - tol && xs.back() <= *lo + tol;
     if (!forward && !backward)
-        return std::string("The ") + surface + " surface does not run from the leading edge to the trailing edge.";
-    return {};
+        return fail(std::string("The ") + surface +
+                    " surface does not run from the leading edge to the trailing edge.");
+    return Status::Ok();
 }
 
 void reverseList(std::vector<double>& xs, std::vector<double>& ys) {
@@ -236,7 +231,7 @@ std::string format(double v) {
 // A point the outline runs out to and straight back from, sideways: a point typed wrongly, not
 // a shape any section has. Both legs are longer than kSpikeHeight chords and meet at less than
 // 30 degrees; a sharp nose is no spike, because its tip points forward.
-std::string findSpike(const AirfoilFileData& d, double chord) {
+Status findSpike(const AirfoilFileData& d, double chord) {
     // The loop from the lower trailing edge round the nose to the upper trailing edge.
     std::vector<double> x(d.XLower.rbegin(), d.XLower.rend()), y(d.YLower.rbegin(), d.YLower.rend());
     const size_t from = (d.XUpper.front() == x.back() && d.YUpper.front() == y.back()) ? 1 : 0;
@@ -251,18 +246,16 @@ std::string findSpike(const AirfoilFileData& d, double chord) {
         const double cosLegs = (ax * bx + ay * by) / (la * lb);
         const double tipX = -ux / std::max(std::hypot(ux, uy), 1e-300); // x share of the tip's direction
         if (cosLegs > kSpikeCosine && tipX > -0.5)
-            return "The outline has a spike at x = " + format(x[k]) + ", y = " + format(y[k]) + ".";
+            return fail("The outline has a spike at x = " + format(x[k]) + ", y = " + format(y[k]) + ".");
     }
-    return {};
+    return Status::Ok();
 }
 
 // Puts both lists from the leading edge to the trailing edge, the upper one above, and checks
 // that they can describe a section at all. Adds warnings for shapes a real file may have.
-AirfoilFileData validated(AirfoilFileData d) {
-    if (!d.ok) return d;
-    std::string why = checkSurface(d.XUpper, d.YUpper, "upper");
-    if (why.empty()) why = checkSurface(d.XLower, d.YLower, "lower");
-    if (!why.empty()) return fail(why);
+Result<AirfoilFileData> validated(AirfoilFileData d) {
+    if (Status upper = checkSurface(d.XUpper, d.YUpper, "upper"); !upper) return upper;
+    if (Status lower = checkSurface(d.XLower, d.YLower, "lower"); !lower) return lower;
 
     // Lists from the trailing edge are turned round.
     if (d.XUpper.front() > d.XUpper.back()) reverseList(d.XUpper, d.YUpper);
@@ -294,7 +287,7 @@ AirfoilFileData validated(AirfoilFileData d) {
     if (*std::min_element(t.begin(), t.end()) < -kCrossingTolerance * chord)
         return fail("The upper and lower surfaces cross.");
 
-    if (why = findSpike(d, chord); !why.empty()) return fail(why);
+    if (Status spike = findSpike(d, chord); !spike) return spike;
 
     const double gap = std::hypot(d.XUpper.back() - d.XLower.back(), d.YUpper.back() - d.YLower.back()) / chord;
     if (gap > kMaxTrailingEdgeGap) return fail("The trailing edge is open by " + format(gap) + " chords.");
@@ -316,7 +309,7 @@ bool looksLikeLednicerCounts(const std::vector<Field>& fields) {
 
 } // namespace
 
-AirfoilFileData ParseAirfoilText(std::string_view text) {
+Result<AirfoilFileData> ParseAirfoilText(std::string_view text) {
     if (text.size() > static_cast<size_t>(MaxAirfoilFileBytes)) return fail("The file is larger than 1 MiB.");
     if (text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);
     if (text.empty()) return fail("The file is empty.");
@@ -329,30 +322,31 @@ AirfoilFileData ParseAirfoilText(std::string_view text) {
 
     // When no layout fits, the reason given is that of a layout that read the lists whole but
     // found no section in them, else that of the first layout the file looked like.
-    AirfoilFileData firstRead, firstShape;
-    auto attempt = [&](AirfoilFileData read) {
-        const bool whole = read.ok;
-        AirfoilFileData d = validated(std::move(read));
-        AirfoilFileData& keep = whole ? firstShape : firstRead;
-        if (!d.ok && keep.detail.empty()) keep = d;
+    std::optional<Status> firstRead, firstShape;
+    auto attempt = [&](Result<AirfoilFileData> read) {
+        const bool whole = read.ok();
+        Result<AirfoilFileData> d = whole ? validated(std::move(read).value()) : std::move(read);
+        std::optional<Status>& keep = whole ? firstShape : firstRead;
+        if (!d && !keep) keep = d.status();
         return d;
     };
-    AirfoilFileData result = fail("No layout fits.");
+    Result<AirfoilFileData> result = fail("No layout fits.");
     if (isIntegerText(fields[0].text)) result = attempt(readCounted(fields));
-    if (!result.ok && looksLikeLednicerCounts(fields)) result = attempt(readLednicer(fields));
-    if (!result.ok) result = attempt(readSelig(fields));
-    if (!result.ok) return !firstShape.detail.empty() ? firstShape : firstRead;
-    result.name = name;
-    return result;
+    if (!result && looksLikeLednicerCounts(fields)) result = attempt(readLednicer(fields));
+    if (!result) result = attempt(readSelig(fields));
+    if (!result) return firstShape ? *firstShape : firstRead ? *firstRead : result.status();
+    AirfoilFileData d = std::move(result).value();
+    d.name = name;
+    return d;
 }
 
-std::string AirfoilReadMessage(const AirfoilFileData& refused) {
+std::string AirfoilReadMessage(std::string_view detail) {
     std::string text(AirfoilReadError);
-    if (!refused.detail.empty()) text += "\n" + refused.detail;
+    if (!detail.empty()) text += "\n" + std::string(detail);
     return text;
 }
 
-AirfoilFileData ReadAirfoilFile(const std::string& path) {
+Result<AirfoilFileData> ReadAirfoilFile(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     if (!in) return fail("The file cannot be opened.");
     std::string text;

@@ -26,7 +26,7 @@
 // lower surface (a Selig loop written the other way round, or a Counted file with the lower
 // list first, reads as the same section as the usual order).
 //
-// A file is refused (ok = false, message "Error Reading Airfoil Data", the reason in detail)
+// A file is refused (BadFile, message "Error Reading Airfoil Data" and the reason on a line of its own)
 // when it cannot be opened, is larger than 1 MiB, a count is outside 2..200, a list is cut
 // short, a field where a number belongs is not a number, a Counted file has more numbers after
 // the lower list than its count says, a value is not finite or its magnitude exceeds 1000, a
@@ -43,14 +43,13 @@
 #include <string_view>
 #include <vector>
 
+#include "base/Status.h"
+
 namespace ribcraft {
 
 enum class AirfoilFileLayout { Counted, Lednicer, Selig };
 
 struct AirfoilFileData {
-    bool ok = false;
-    std::string message;               // "Error Reading Airfoil Data" when !ok
-    std::string detail;                // why the file was refused, one sentence for the user
     std::vector<std::string> warnings; // shapes read as they are but worth a look
     AirfoilFileLayout layout = AirfoilFileLayout::Counted;
     std::string name; // the first line without its line end
@@ -63,15 +62,16 @@ struct AirfoilFileData {
 
 inline constexpr std::string_view AirfoilReadError = "Error Reading Airfoil Data";
 
-// The message of a refused file: "Error Reading Airfoil Data", then the reason on a line of its own.
-std::string AirfoilReadMessage(const AirfoilFileData& refused);
+// The message of a refused file: "Error Reading Airfoil Data", then the reason (one sentence for
+// the user) on a line of its own.
+std::string AirfoilReadMessage(std::string_view detail);
 inline constexpr int MaxAirfoilFileBytes = 1 << 20;
 inline constexpr double MaxAirfoilCoordinate = 1000.0;
 
 // Reads a coordinate file.
-AirfoilFileData ReadAirfoilFile(const std::string& path);
+Result<AirfoilFileData> ReadAirfoilFile(const std::string& path);
 
 // Reads the text of a coordinate file (the same rules as ReadAirfoilFile).
-AirfoilFileData ParseAirfoilText(std::string_view text);
+Result<AirfoilFileData> ParseAirfoilText(std::string_view text);
 
 } // namespace ribcraft

@@ -50,7 +50,7 @@ private:
         ImageSurface picture(width, height);
         picture.SetBackColor(state.whiteBackground() ? QBColor(15) : QBColor(0));
         picture.SetForeColor(state.whiteBackground() ? QBColor(0) : QBColor(15));
-        if (CommandResult r = RedrawView(state, picture); !r.ok) return r;
+        if (CommandResult r = RedrawView(state, picture); !r.ok()) return r;
         if (Status st = picture.SavePng(path); !st) return CommandResult::from(st);
         return {};
     }
@@ -68,10 +68,10 @@ private:
             path,
             [&](PdfSurface& pdf) {
                 printed = PrintTemplates(pdf, state, job);
-                return printed.ok ? Status::Ok() : Status::Error(ErrorKind::InvalidInput, printed.message);
+                return printed.ok() ? Status::Ok() : Status::Error(ErrorKind::InvalidInput, printed.message());
             },
             size);
-        if (!printed.ok) return printed;
+        if (!printed.ok()) return printed;
         if (!saved) return CommandResult::from(saved);
         return printed;
     }

@@ -192,7 +192,7 @@ Result<RibOutlines> TemplateRib(const SharedState& state, double chord, double s
 }
 
 CommandResult CheckTemplateJob(const SharedState& state, const TemplateJob& job) {
-    if (CommandResult r = checkValues(state, job); !r.ok) return r;
+    if (CommandResult r = checkValues(state, job); !r.ok()) return r;
     const int sections = RoundHalfEven(job.Sections);
     if (job.SkinThickness == 0) return {};
     // The chords run linearly, so the thinner end decides whether the skin fits every rib.
@@ -246,7 +246,7 @@ void DrawCalibrationBar(Surface& target, bool centimetres, double pageWidth) {
 
 CommandResult PrintTemplates(Surface& target, const SharedState& state, const TemplateJob& job) {
     if (!target.IsPrinter()) return CommandResult::failure("Templates are printed on the printer only.");
-    if (CommandResult checked = checkValues(state, job); !checked.ok) return checked;
+    if (CommandResult checked = checkValues(state, job); !checked.ok()) return checked;
     const int sections = RoundHalfEven(job.Sections);
 
     target.SetScaleMode(job.Centimetres ? ScaleCentimetres : ScaleInches);
@@ -269,7 +269,7 @@ CommandResult PrintTemplates(Surface& target, const SharedState& state, const Te
     if (layout.size() < static_cast<size_t>(sections) * (static_cast<size_t>(extra) + 1))
         return CommandResult::failure("The templates need more than " + std::to_string(MaxTemplatePages) +
                                       " pages: nothing was printed.");
-    if (CommandResult checked = CheckTemplateJob(state, job); !checked.ok) return checked;
+    if (CommandResult checked = CheckTemplateJob(state, job); !checked.ok()) return checked;
     std::vector<RibOutlines> ribs;
     for (int s = 1; s <= sections; ++s) {
         Result<RibOutlines> rib =

@@ -18,7 +18,7 @@ SharedState solvedSection(const char* angle, int blOptions = 3) {
     SharedState s;
     s.Texts.AngleText = angle;
     s.BlOptions = blOptions;
-    EXPECT_TRUE(RecomputeForRedraw(s).ok);
+    EXPECT_TRUE(RecomputeForRedraw(s).ok());
     return s;
 }
 
@@ -61,7 +61,7 @@ BlSolver solverOf(FakeSolver& f) {
 TEST(BoundaryLayerDriver, SymmetricSectionAtZeroIsAttachedSymmetricAndSane) {
     SharedState s = solvedSection("0");
     const CommandResult r = BoundaryLayer(s);
-    ASSERT_TRUE(r.ok) << r.message;
+    ASSERT_TRUE(r.ok()) << r.message();
     EXPECT_EQ(r.warning, "");
     ASSERT_TRUE(s.Bl.Solved);
     const double lower = s.Bl.Lower.Cd, upper = s.Bl.Upper.Cd;
@@ -79,7 +79,7 @@ TEST(BoundaryLayerDriver, SymmetricSectionAtZeroIsAttachedSymmetricAndSane) {
 
 TEST(BoundaryLayerDriver, DisplacedContoursLieOutsideTheSectionAndEdgeOutsideDisplacement) {
     SharedState s = solvedSection("0");
-    ASSERT_TRUE(BoundaryLayer(s).ok);
+    ASSERT_TRUE(BoundaryLayer(s).ok());
     const int n = s.PointCount;
     for (int p = 2; p <= n; ++p) {
         if (p == n / 2 + 1 || p == s.StagPoint) continue; // the nose and the stagnation point (no layer yet)
@@ -96,7 +96,7 @@ TEST(BoundaryLayerDriver, DisplacedContoursLieOutsideTheSectionAndEdgeOutsideDis
 TEST(BoundaryLayerDriver, SeparationIsWarnedWithTheSurfaceAndItsChordPosition) {
     SharedState s = solvedSection("14", 1); // always laminar: the upper layer separates behind the suction peak
     const CommandResult r = BoundaryLayer(s);
-    ASSERT_TRUE(r.ok) << r.message;
+    ASSERT_TRUE(r.ok()) << r.message();
     const BlSurfaceSolution& up = s.Bl.Upper;
     EXPECT_LT(up.SolvedCount, up.StationCount / 2);
     ASSERT_GT(up.SeparationPoint, s.PointCount / 2);
@@ -114,7 +114,7 @@ TEST(BoundaryLayerDriver, NinetyPercentOfTheStationsDoesNotWarnOneLessDoes) {
         SharedState s = base;
         FakeSolver f{{56, 56}};
         const CommandResult r = BoundaryLayer(s, solverOf(f));
-        ASSERT_TRUE(r.ok);
+        ASSERT_TRUE(r.ok());
         ASSERT_EQ(s.Bl.Lower.StationCount, 62);
         ASSERT_EQ(s.Bl.Upper.StationCount, 62);
         EXPECT_EQ(r.warning, ""); // 56 / 62 > 0.9
@@ -123,7 +123,7 @@ TEST(BoundaryLayerDriver, NinetyPercentOfTheStationsDoesNotWarnOneLessDoes) {
         SharedState s = base;
         FakeSolver f{{55, 56}};
         const CommandResult r = BoundaryLayer(s, solverOf(f));
-        ASSERT_TRUE(r.ok);
+        ASSERT_TRUE(r.ok());
         // 55 / 62 < 0.9 warns for the lower surface at its 55th station, on the panel ending at point 7.
         EXPECT_EQ(r.warning, SeparationCaption(false, s.Bl.Lower.StationX[55]));
         EXPECT_EQ(s.Bl.Lower.SeparationPoint, 7);
@@ -144,18 +144,18 @@ TEST(BoundaryLayerDriver, SolvesOnlyWhenAskedAndThenClosesTheProtocol) {
     SharedState s = solvedSection("2");
     s.DialogCancelled = 0;
     FakeSolver f;
-    ASSERT_TRUE(BoundaryLayer(s, solverOf(f)).ok);
+    ASSERT_TRUE(BoundaryLayer(s, solverOf(f)).ok());
     EXPECT_EQ(f.calls, 2); // one call per surface
     EXPECT_EQ(s.CompBlFlag, 0);
     EXPECT_EQ(s.DialogCancelled, 1);
     const double cd = s.CdCFD;
     // A later redraw reuses the solution.
-    ASSERT_TRUE(BoundaryLayer(s, solverOf(f)).ok);
+    ASSERT_TRUE(BoundaryLayer(s, solverOf(f)).ok());
     EXPECT_EQ(f.calls, 2);
     EXPECT_EQ(s.CdCFD, cd);
     // The options dialog's OK asks for a new one.
     s.CompBlFlag = 1;
-    ASSERT_TRUE(BoundaryLayer(s, solverOf(f)).ok);
+    ASSERT_TRUE(BoundaryLayer(s, solverOf(f)).ok());
     EXPECT_EQ(f.calls, 4);
     EXPECT_EQ(s.CompBlFlag, 0);
 }
@@ -163,12 +163,12 @@ TEST(BoundaryLayerDriver, SolvesOnlyWhenAskedAndThenClosesTheProtocol) {
 TEST(BoundaryLayerDriver, FaultsKeepThePreviousSolutionAndSayRedo) {
     SharedState s = solvedSection("2");
     FakeSolver good;
-    ASSERT_TRUE(BoundaryLayer(s, solverOf(good)).ok);
+    ASSERT_TRUE(BoundaryLayer(s, solverOf(good)).ok());
     const SharedState before = s;
     const auto expectKept = [&](const CommandResult& r, const char* what) {
-        EXPECT_FALSE(r.ok) << what;
-        EXPECT_EQ(r.message, BlErrorMessage) << what;
-        EXPECT_EQ(r.kind, ErrorKind::BoundaryLayerFailed) << what; // the window shows these in a message box
+        EXPECT_FALSE(r.ok()) << what;
+        EXPECT_EQ(r.message(), BlErrorMessage) << what;
+        EXPECT_EQ(r.kind(), ErrorKind::BoundaryLayerFailed) << what; // the window shows these in a message box
         EXPECT_EQ(s.CdCFD, before.CdCFD) << what;
         EXPECT_EQ(s.DisplacedY, before.DisplacedY) << what;
         EXPECT_EQ(s.EdgeY, before.EdgeY) << what;
@@ -193,7 +193,7 @@ TEST(BoundaryLayerDriver, FaultsKeepThePreviousSolutionAndSayRedo) {
     expectKept(BoundaryLayer(s, solverOf(good)), "no stagnation point");
     SharedState fresh;
     fresh.HaveSolution = false;
-    EXPECT_FALSE(BoundaryLayer(fresh, solverOf(good)).ok);
+    EXPECT_FALSE(BoundaryLayer(fresh, solverOf(good)).ok());
 }
 
 TEST(BoundaryLayerDriver, UpdateRequestSolvesThePanelSolutionAndTheLayerOnce) {
@@ -203,7 +203,7 @@ TEST(BoundaryLayerDriver, UpdateRequestSolvesThePanelSolutionAndTheLayerOnce) {
     ASSERT_FALSE(s.Bl.Solved);
     s.BlUpdateRequest = 1;
     const CommandResult r = RecomputeForRedraw(s);
-    ASSERT_TRUE(r.ok) << r.message;
+    ASSERT_TRUE(r.ok()) << r.message();
     EXPECT_EQ(s.BlUpdateRequest, 0);
     EXPECT_TRUE(s.Bl.Solved);
     EXPECT_EQ(s.CompBlFlag, 0);
@@ -217,7 +217,7 @@ TEST(BoundaryLayerDriver, ExportWritesTheStoredSolution) {
     s.VFlag = 7;
     s.BlDisplayOpt = 3;
     EXPECT_EQ(AsciiFileText(s).find("\r\n "), std::string::npos); // nothing solved yet: title lines only
-    ASSERT_TRUE(BoundaryLayer(s).ok);
+    ASSERT_TRUE(BoundaryLayer(s).ok());
     const std::string text = AsciiFileText(s);
     EXPECT_TRUE(text.starts_with("Boundary Layer Thickness on the Upper Surface\r\nAirfoil: 0012 Reynolds Number: "));
     size_t lines = 0;

@@ -38,7 +38,7 @@ SharedState Solved(const std::string& section, const std::string& angle) {
     s.Texts.AngleText = angle;
     s.AirfoilType = int(section.size());
     const CommandResult r = RecomputeForRedraw(s);
-    EXPECT_TRUE(r.ok) << r.message;
+    EXPECT_TRUE(r.ok()) << r.message();
     return s;
 }
 
@@ -65,7 +65,7 @@ void ExpectSameResults(const SharedState& a, const SharedState& b) {
 
 TEST(Pipeline, DefaultStartSolvesSymmetricSectionAtZero) {
     SharedState s; // NACA 0012 at 0 degrees, 120 points
-    ASSERT_TRUE(RecomputeForRedraw(s).ok);
+    ASSERT_TRUE(RecomputeForRedraw(s).ok());
     EXPECT_TRUE(s.HaveSolution);
     EXPECT_EQ(s.SectionNumber, 12);
     EXPECT_EQ(s.NewFlag, 0);
@@ -134,9 +134,9 @@ TEST(Pipeline, InvalidSectionNumberKeepsEverything) {
         s.Texts.SectionName = bad;
         s.NewFlag = 1;
         const CommandResult r = RecomputeForRedraw(s);
-        EXPECT_FALSE(r.ok);
-        EXPECT_NE(r.message.find(bad), std::string::npos) << r.message;
-        EXPECT_EQ(r.kind, ErrorKind::InvalidInput); // a typed value, not a boundary-layer fault
+        EXPECT_FALSE(r.ok());
+        EXPECT_NE(r.message().find(bad), std::string::npos) << r.message();
+        EXPECT_EQ(r.kind(), ErrorKind::InvalidInput); // a typed value, not a boundary-layer fault
         ExpectSameResults(s, good);
         EXPECT_EQ(s.NewFlag, 1); // still asks for a solution
     }
@@ -149,14 +149,14 @@ TEST(Pipeline, UnusableAngleKeepsEverything) {
         SharedState s = good;
         s.Texts.AngleText = bad;
         const CommandResult r = RecomputeForRedraw(s);
-        EXPECT_FALSE(r.ok);
-        EXPECT_NE(r.message.find("is not a usable angle of attack"), std::string::npos) << r.message;
+        EXPECT_FALSE(r.ok());
+        EXPECT_NE(r.message().find("is not a usable angle of attack"), std::string::npos) << r.message();
         ExpectSameResults(s, good);
     }
     // A text that is no number at all reads as 0 degrees, as typed boxes do.
     SharedState s = good;
     s.Texts.AngleText = "x";
-    EXPECT_TRUE(RecomputeForRedraw(s).ok);
+    EXPECT_TRUE(RecomputeForRedraw(s).ok());
     EXPECT_EQ(s.Alpha, 0.0f);
 }
 
@@ -164,7 +164,7 @@ TEST(Pipeline, AngleChangeReusesTheOutline) {
     SharedState s = Solved("2412", "0");
     const SharedState before = s;
     s.Texts.AngleText = "6";
-    ASSERT_TRUE(RecomputeForRedraw(s).ok);
+    ASSERT_TRUE(RecomputeForRedraw(s).ok());
     EXPECT_EQ(s.Alpha, 6.0f);
     EXPECT_TRUE(SameOutline(s, before));
     EXPECT_GT(s.ClPanel, before.ClPanel + 0.5); // about 2 pi * 6 degrees more
@@ -176,11 +176,11 @@ TEST(Pipeline, CancelledDialogKeepsTheSolutionUntilAnInputChanges) {
     s.DialogCancelled = 1;
     // Nothing it was made from changed: the stored solution is reused, not recomputed.
     s.SurfaceCp[1] = 42;
-    ASSERT_TRUE(RecomputeForRedraw(s).ok);
+    ASSERT_TRUE(RecomputeForRedraw(s).ok());
     EXPECT_EQ(s.SurfaceCp[1], 42);
     // A new angle in the box is solved even so: the results must match the inputs shown.
     s.Texts.AngleText = "8";
-    ASSERT_TRUE(RecomputeForRedraw(s).ok);
+    ASSERT_TRUE(RecomputeForRedraw(s).ok());
     EXPECT_EQ(s.Alpha, 8.0f);
     EXPECT_NE(s.Texts.LiftText, "0.000");
     EXPECT_NE(s.SurfaceCp[1], 42);
@@ -192,7 +192,7 @@ TEST(Pipeline, SeparationModelFeedsEffectiveAngleToThinAirfoil) {
     s.Texts.SectionName = "2412";
     s.Texts.AngleText = "16";
     s.FlowSeperationModel = 1;
-    ASSERT_TRUE(RecomputeForRedraw(s).ok);
+    ASSERT_TRUE(RecomputeForRedraw(s).ok());
     ASSERT_GT(std::fabs(s.EffectiveAlpha - 16), 0.1) << "no separation at 16 degrees";
 
     SharedState atEffective = s;
@@ -205,7 +205,7 @@ TEST(Pipeline, SeparationModelFeedsEffectiveAngleToThinAirfoil) {
     SharedState plain = s;
     plain.FlowSeperationModel = 0;
     plain.NewFlag = 1;
-    ASSERT_TRUE(RecomputeForRedraw(plain).ok);
+    ASSERT_TRUE(RecomputeForRedraw(plain).ok());
     EXPECT_GT(std::fabs(plain.LiftCoeff - s.LiftCoeff), 0.01);
     // Thin-airfoil theory is linear in the angle: the two lifts differ by 2 pi per radian.
     EXPECT_NEAR(plain.LiftCoeff - s.LiftCoeff, 2 * kPi * (16 - s.EffectiveAlpha) * kPi / 180, 0.002);
@@ -222,7 +222,7 @@ TEST(Pipeline, FlapChangesOutlineAndLift) {
     s.FlapAngleRad = float(10 / 180.0 * kPi);
     s.HingeFraction = 0.8f;
     s.NewFlag = 1;
-    ASSERT_TRUE(RecomputeForRedraw(s).ok);
+    ASSERT_TRUE(RecomputeForRedraw(s).ok());
     EXPECT_LT(s.SectionY[1], before.SectionY[1] - 0.02); // trailing edge down by about 0.2 sin 10
     EXPECT_GT(s.ClPanel, 0.3);                           // a down flap lifts a symmetric section
     EXPECT_GT(s.LiftCoeff, 0.3);

@@ -25,7 +25,7 @@ SharedState solvedState(const char* section = "0012", double re = 1e6) {
     SharedState s;
     s.Texts.SectionName = section;
     s.re = re;
-    EXPECT_TRUE(RecomputeForRedraw(s).ok);
+    EXPECT_TRUE(RecomputeForRedraw(s).ok());
     return s;
 }
 
@@ -54,7 +54,7 @@ SharedState* SymmetricPolar::state = nullptr;
 PolarOutcome SymmetricPolar::outcome;
 
 TEST_F(SymmetricPolar, HoldsTwentyOneAnglesFromMinusToPlusTwenty) {
-    ASSERT_TRUE(outcome.result.ok) << outcome.result.message;
+    ASSERT_TRUE(outcome.result.ok()) << outcome.result.message();
     EXPECT_TRUE(outcome.computed);
     EXPECT_EQ(state->PolarCount, 1);
     const StoredPolar& p = polarOf(*state, outcome);
@@ -90,7 +90,7 @@ TEST_F(SymmetricPolar, LiftSlopeIsNearThePanelSlope) {
     const double polarSlope = (p.PolarData[12][PolarCl] - p.PolarData[8][PolarCl]) / 8; // per degree, -4..+4
     SharedState plain = solvedState();
     plain.Texts.AngleText = "4";
-    ASSERT_TRUE(PlainSolution(plain).ok);
+    ASSERT_TRUE(PlainSolution(plain).ok());
     const double panelSlope = plain.PanelCl / 4;
     EXPECT_NEAR(polarSlope, panelSlope, 0.05 * panelSlope);
     EXPECT_GT(polarSlope * 180 / std::numbers::pi, 2 * std::numbers::pi);
@@ -134,7 +134,7 @@ TEST_F(SymmetricPolar, LeavesTheLastAngleAndRestoresAlpha) {
 
     SharedState after = *state;
     after.DialogCancelled = 1; // a redraw that would otherwise keep the arrays
-    ASSERT_TRUE(RecomputeForRedraw(after).ok);
+    ASSERT_TRUE(RecomputeForRedraw(after).ok());
     EXPECT_NEAR(after.PanelCl, 0, 1e-4);
     EXPECT_EQ(after.StagPoint, solvedState().StagPoint);
 }
@@ -142,11 +142,11 @@ TEST_F(SymmetricPolar, LeavesTheLastAngleAndRestoresAlpha) {
 TEST(PolarSweep, AskingTwiceComputesOnce) {
     SharedState s = solvedState();
     const PolarOutcome first = Polar(s);
-    ASSERT_TRUE(first.result.ok);
+    ASSERT_TRUE(first.result.ok());
     const std::vector<PolarRow> rows = ActivePolars(s)[0].PolarData;
     s.Alpha = 3; // the angle is not an input of a polar
     const PolarOutcome second = Polar(s);
-    EXPECT_TRUE(second.result.ok);
+    EXPECT_TRUE(second.result.ok());
     EXPECT_FALSE(second.computed);
     EXPECT_EQ(second.polar, first.polar);
     EXPECT_EQ(s.PolarCount, 1);
@@ -162,7 +162,7 @@ TEST(PolarSweep, AskingTwiceComputesOnce) {
 
 TEST(PolarSweep, EachSectionFlapAndReynoldsNumberHasItsOwnPolar) {
     SharedState s = solvedState();
-    ASSERT_TRUE(Polar(s).result.ok);
+    ASSERT_TRUE(Polar(s).result.ok());
     s.re = 3e5;
     const PolarOutcome lowRe = Polar(s);
     ASSERT_TRUE(lowRe.computed);
@@ -191,7 +191,7 @@ TEST(PolarSweep, EachSectionFlapAndReynoldsNumberHasItsOwnPolar) {
 TEST(PolarSweep, SeparationModelLeavesOutStalledAngles) {
     SharedState s = solvedState();
     s.FlowSeperationModel = 1;
-    ASSERT_TRUE(Polar(s).result.ok);
+    ASSERT_TRUE(Polar(s).result.ok());
     const StoredPolar& p = ActivePolars(s)[0];
     EXPECT_LT(p.PolarPoints(), 21);
     EXPECT_GT(p.PolarPoints(), 10);
@@ -201,7 +201,7 @@ TEST(PolarSweep, SeparationModelLeavesOutStalledAngles) {
     // Kept angles that separate a little are flown at a smaller effective
     // angle: less lift than without the model.
     SharedState plain = solvedState();
-    ASSERT_TRUE(Polar(plain).result.ok);
+    ASSERT_TRUE(Polar(plain).result.ok());
     const PolarRow* with = rowAt(p, 12);
     ASSERT_NE(with, nullptr);
     EXPECT_LT((*with)[PolarCl], (*rowAt(ActivePolars(plain)[0], 12))[PolarCl]);
@@ -217,14 +217,14 @@ TEST(PolarSweep, SeparationModelLeavesOutStalledAngles) {
 TEST(PolarSweep, StallCrossesBeginAtTheSeparationModelsLiftPeak) {
     for (const char* section : {"0012", "2412", "4412", "23012"}) {
         SharedState s = solvedState(section);
-        ASSERT_TRUE(Polar(s).result.ok) << section;
+        ASSERT_TRUE(Polar(s).result.ok()) << section;
         const StoredPolar& p = ActivePolars(s)[0];
         SharedState w = solvedState(section);
         std::vector<double> effective;
         for (const PolarRow& r : p.PolarData) {
             w.Texts.AngleText = std::to_string(r[PolarAngle]);
             w.NewFlag = 1;
-            ASSERT_TRUE(RecomputeForRedraw(w).ok);
+            ASSERT_TRUE(RecomputeForRedraw(w).ok());
             effective.push_back(w.EffectiveAlpha);
         }
         for (double side : {1.0, -1.0}) {
@@ -244,9 +244,9 @@ TEST(PolarSweep, StallCrossesBeginAtTheSeparationModelsLiftPeak) {
 TEST(PolarSweep, TruckenbrodtSettingChangesTheDrag) {
     SharedState direct = solvedState();
     direct.PolarSolution = 2;
-    ASSERT_TRUE(Polar(direct).result.ok);
+    ASSERT_TRUE(Polar(direct).result.ok());
     SharedState quadrature = solvedState();
-    ASSERT_TRUE(Polar(quadrature).result.ok);
+    ASSERT_TRUE(Polar(quadrature).result.ok());
     const auto& a = ActivePolars(direct)[0].PolarData;
     const auto& b = ActivePolars(quadrature)[0].PolarData;
     ASSERT_EQ(a.size(), b.size());
@@ -261,14 +261,14 @@ TEST(PolarSweep, AFaultStopsTheSweepAndKeepsThePolar) {
     s.re = 0; // no layer can be marched
     s.Alpha = 5;
     const PolarOutcome failed = Polar(s);
-    EXPECT_FALSE(failed.result.ok);
-    EXPECT_EQ(failed.result.message, BlErrorMessage);
-    EXPECT_EQ(failed.result.kind, ErrorKind::BoundaryLayerFailed);
+    EXPECT_FALSE(failed.result.ok());
+    EXPECT_EQ(failed.result.message(), BlErrorMessage);
+    EXPECT_EQ(failed.result.kind(), ErrorKind::BoundaryLayerFailed);
     EXPECT_EQ(s.Alpha, 5.0f);
     ASSERT_EQ(s.PolarCount, 1);
     EXPECT_EQ(ActivePolars(s)[0].PolarPoints(), 0);
     const PolarOutcome again = Polar(s); // kept: only drawn
-    EXPECT_TRUE(again.result.ok);
+    EXPECT_TRUE(again.result.ok());
     EXPECT_FALSE(again.computed);
 }
 
@@ -276,8 +276,8 @@ TEST(PolarSweep, ASectionThatCannotBeBuiltAddsNoPolar) {
     SharedState s = solvedState();
     s.Texts.SectionName = "12345";
     const PolarOutcome o = Polar(s);
-    EXPECT_FALSE(o.result.ok);
-    EXPECT_NE(o.result.message.find("12345"), std::string::npos);
+    EXPECT_FALSE(o.result.ok());
+    EXPECT_NE(o.result.message().find("12345"), std::string::npos);
     EXPECT_EQ(s.PolarCount, 0);
     EXPECT_EQ(o.polar, 0);
 }
@@ -288,7 +288,7 @@ TEST(PolarSweep, ResetForgetsAndAFullStoreRefusesNewPolars) {
         s.Polars.Polars.push_back({{"x" + std::to_string(j), 0, 0, 1e6}, {}});
     s.PolarCount = PolarStore::MaxPolars;
     const PolarOutcome full = Polar(s);
-    EXPECT_TRUE(full.result.ok);
+    EXPECT_TRUE(full.result.ok());
     EXPECT_FALSE(full.result.notice.empty());
     EXPECT_TRUE(full.result.warning.empty()); // not inside the separation warning
     EXPECT_FALSE(full.computed);

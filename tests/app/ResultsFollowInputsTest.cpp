@@ -95,7 +95,7 @@ SharedState Fresh(const Inputs& in) {
     if (in.file.empty())
         ChooseNaca(s, in.section);
     else
-        EXPECT_TRUE(ReadAirfoil(s, in.file).ok);
+        EXPECT_TRUE(ReadAirfoil(s, in.file).ok());
     SetPoints(s, in.points);
     s.Texts.AngleText = in.angle;
     AngleBoxEntered(s);
@@ -107,7 +107,7 @@ SharedState Fresh(const Inputs& in) {
     if (in.meshSet) SetMesh(s, in.meshX, in.radius);
     SetView(s, in);
     const CommandResult r = RecomputeForRedraw(s);
-    EXPECT_TRUE(r.ok || r.message == BlErrorMessage) << r.message;
+    EXPECT_TRUE(r.ok() || r.message() == BlErrorMessage) << r.message();
     return s;
 }
 
@@ -196,7 +196,7 @@ TEST(ShownResults, StationsOfThePlainSolutionOutliveTheBoundaryLayer) {
         const std::string plainExport = AsciiFileText(s);
         const auto plainStations = s.DistX;
         s.VFlag = 7, s.BlDisplayOpt = 1;
-        ASSERT_TRUE(RecomputeForRedraw(s).ok);
+        ASSERT_TRUE(RecomputeForRedraw(s).ok());
         ASSERT_TRUE(s.Bl.Solved);
         s.VFlag = 2;
         RecomputeForRedraw(s);
@@ -256,7 +256,7 @@ public:
             const SharedState before = m_state;
             const Inputs typedBefore = m_typed;
             m_typed.file = path;
-            ASSERT_TRUE(ReadAirfoil(m_state, path).ok);
+            ASSERT_TRUE(ReadAirfoil(m_state, path).ok());
             redraw();
             if (!FileSectionTaken(m_state, path)) {
                 m_state = before;

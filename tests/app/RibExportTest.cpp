@@ -28,7 +28,7 @@ struct RibExport : ::testing::Test {
         st.Texts.SectionName = "2412";
         st.Texts.AngleText = "0";
         st.AirfoilType = 4;
-        ASSERT_TRUE(RecomputeForRedraw(st).ok);
+        ASSERT_TRUE(RecomputeForRedraw(st).ok());
         dir = fs::path(RIBCRAFT_BINARY_DIR) / "test-output" / "ribs";
         fs::create_directories(dir);
     }

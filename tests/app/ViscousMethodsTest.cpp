@@ -30,11 +30,11 @@ SharedState solved(const char* section, double alpha, double re, int points = 12
     s.re = re;
     s.SurfacePoints = points / 2;
     s.PointCount = points;
-    EXPECT_TRUE(RecomputeForRedraw(s).ok);
+    EXPECT_TRUE(RecomputeForRedraw(s).ok());
     return s;
 }
 
-DragResult integralLayer(SharedState& s) {
+Result<DragResult> integralLayer(SharedState& s) {
     return ComputeDrag(DragInputsOf(s, s.Alpha));
 }
 
@@ -57,15 +57,15 @@ TEST(MirrorSymmetry, EveryMethodAtOppositeAngles) {
                 SharedState up = solved("0012", alpha, re, points), down = solved("0012", -alpha, re, points);
                 EXPECT_NEAR(up.ClPanel, -down.ClPanel, 1e-4);
 
-                const DragResult a = integralLayer(up), b = integralLayer(down);
-                ASSERT_TRUE(a.ok && b.ok);
-                expectRelative(a.Cd1, b.Cd2, 0.005, "Cd1");
-                expectRelative(a.Cd2, b.Cd1, 0.005, "Cd2");
-                expectRelative(transitionX(a, false), transitionX(b, true), 0.005, "transition 1");
-                expectRelative(transitionX(a, true), transitionX(b, false), 0.005, "transition 2");
+                const Result<DragResult> a = integralLayer(up), b = integralLayer(down);
+                ASSERT_TRUE(a.ok() && b.ok());
+                expectRelative(a->Cd1, b->Cd2, 0.005, "Cd1");
+                expectRelative(a->Cd2, b->Cd1, 0.005, "Cd2");
+                expectRelative(transitionX(*a, false), transitionX(*b, true), 0.005, "transition 1");
+                expectRelative(transitionX(*a, true), transitionX(*b, false), 0.005, "transition 2");
 
-                ASSERT_TRUE(BoundaryLayer(up).ok);
-                ASSERT_TRUE(BoundaryLayer(down).ok);
+                ASSERT_TRUE(BoundaryLayer(up).ok());
+                ASSERT_TRUE(BoundaryLayer(down).ok());
                 EXPECT_NEAR(up.ClBl, -down.ClBl, 1e-4);
                 expectRelative(up.CdCFD, down.CdCFD, 0.005, "CdCFD");
                 EXPECT_EQ(up.Bl.Lower.SolvedCount, down.Bl.Upper.SolvedCount);
@@ -93,17 +93,17 @@ TEST(MirrorSymmetry, FileSection) {
         }
         s.NUpper = s.NLower = n;
         s.Texts.AngleText = angleText(alpha);
-        EXPECT_TRUE(RecomputeForRedraw(s).ok);
+        EXPECT_TRUE(RecomputeForRedraw(s).ok());
         return s;
     };
     SharedState up = fileSection(4), down = fileSection(-4);
-    const DragResult a = integralLayer(up), b = integralLayer(down);
-    ASSERT_TRUE(a.ok && b.ok);
-    EXPECT_LT(a.Stations.StagX, 0.01);
-    expectRelative(a.Cd1, b.Cd2, 0.005, "Cd1");
-    expectRelative(a.Cd2, b.Cd1, 0.005, "Cd2");
-    ASSERT_TRUE(BoundaryLayer(up).ok);
-    ASSERT_TRUE(BoundaryLayer(down).ok);
+    const Result<DragResult> a = integralLayer(up), b = integralLayer(down);
+    ASSERT_TRUE(a.ok() && b.ok());
+    EXPECT_LT(a->Stations.StagX, 0.01);
+    expectRelative(a->Cd1, b->Cd2, 0.005, "Cd1");
+    expectRelative(a->Cd2, b->Cd1, 0.005, "Cd2");
+    ASSERT_TRUE(BoundaryLayer(up).ok());
+    ASSERT_TRUE(BoundaryLayer(down).ok());
     EXPECT_NEAR(up.ClBl, -down.ClBl, 1e-4);
 }
 
@@ -117,13 +117,13 @@ TEST(SurfaceStationsOnSections, FlappedSection) {
         s.Texts.AngleText = "2";
         s.FlapAngleRad = float(deflection * std::numbers::pi / 180);
         s.HingeFraction = 0.75f;
-        ASSERT_TRUE(RecomputeForRedraw(s).ok);
-        const DragResult r = integralLayer(s);
-        ASSERT_TRUE(r.ok);
-        EXPECT_LT(r.Stations.StagX, 0.05);
-        EXPECT_EQ(r.Stations.first.count + r.Stations.second.count, s.PointCount + 4);
-        EXPECT_EQ(r.Stations.first.x[size_t(r.Stations.first.count)], s.SectionX[1]);
-        ASSERT_TRUE(BoundaryLayer(s).ok);
+        ASSERT_TRUE(RecomputeForRedraw(s).ok());
+        const Result<DragResult> r = integralLayer(s);
+        ASSERT_TRUE(r.ok());
+        EXPECT_LT(r->Stations.StagX, 0.05);
+        EXPECT_EQ(r->Stations.first.count + r->Stations.second.count, s.PointCount + 4);
+        EXPECT_EQ(r->Stations.first.x[size_t(r->Stations.first.count)], s.SectionX[1]);
+        ASSERT_TRUE(BoundaryLayer(s).ok());
     }
 }
 
@@ -133,12 +133,12 @@ TEST(SeparationWarning, NotAtOrdinaryAngles) {
         for (double alpha : {0.0, 2.0, 4.0, 6.0, 8.0}) {
             SharedState s = solved("0012", alpha, re);
             const CommandResult r = BoundaryLayer(s);
-            EXPECT_TRUE(r.ok && r.warning.empty()) << "0012 " << alpha << " " << re << ": " << r.warning;
+            EXPECT_TRUE(r.ok() && r.warning.empty()) << "0012 " << alpha << " " << re << ": " << r.warning;
         }
         for (double alpha : {-2.0, 0.0, 2.0, 4.0, 6.0, 8.0}) {
             SharedState s = solved("2412", alpha, re);
             const CommandResult r = BoundaryLayer(s);
-            EXPECT_TRUE(r.ok && r.warning.empty()) << "2412 " << alpha << " " << re << ": " << r.warning;
+            EXPECT_TRUE(r.ok() && r.warning.empty()) << "2412 " << alpha << " " << re << ": " << r.warning;
         }
     }
 }
@@ -151,7 +151,7 @@ TEST(SeparationWarning, LaminarLayerSeparatesEarly) {
     SharedState s = solved("0012", 0, 1e6);
     s.BlOptions = 1;
     const CommandResult r = BoundaryLayer(s);
-    ASSERT_TRUE(r.ok);
+    ASSERT_TRUE(r.ok());
     ASSERT_NE(s.Bl.Lower.SeparationPoint, 0);
     ASSERT_NE(s.Bl.Upper.SeparationPoint, 0);
     EXPECT_GT(s.Bl.Lower.SeparationX, 0.4);
@@ -177,9 +177,9 @@ TEST(Smoothness, IntegralLayerDragOverTheAngle) {
             std::vector<double> cd;
             for (double alpha = -4; alpha <= 10.001; alpha += 0.5) {
                 SharedState s = solved(section, alpha, re);
-                const DragResult r = integralLayer(s);
-                ASSERT_TRUE(r.ok);
-                cd.push_back(r.Cd);
+                const Result<DragResult> r = integralLayer(s);
+                ASSERT_TRUE(r.ok());
+                cd.push_back(r->Cd);
             }
             EXPECT_LT(worstSpike(cd), 0.3) << section << " Re " << re;
         }
@@ -191,7 +191,7 @@ TEST(Smoothness, DetailedLayerDragOverTheAngle) {
             std::vector<double> cd;
             for (double alpha = -4; alpha <= 10.001; alpha += 1) {
                 SharedState s = solved(section, alpha, re);
-                ASSERT_TRUE(BoundaryLayer(s).ok);
+                ASSERT_TRUE(BoundaryLayer(s).ok());
                 cd.push_back(s.CdCFD);
             }
             EXPECT_LT(worstSpike(cd), 0.3) << section << " Re " << re;

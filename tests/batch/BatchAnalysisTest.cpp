@@ -44,7 +44,7 @@ TEST_F(BatchTest, SweepRowsAreWhatResultsShowsAtEachAngle) {
             Run({section, "points 80", "flap 25 10", "alpha 1.5"});
             out.str("");
             const CommandResult r = runner.runLine("sweep -8 10.5 2.5" + mode);
-            ASSERT_TRUE(r.ok) << r.message;
+            ASSERT_TRUE(r.ok()) << r.message();
             std::istringstream table(out.str());
             std::string title, header;
             std::getline(table, title);
@@ -83,7 +83,7 @@ TEST_F(BatchTest, SweepRowsAreWhatResultsShowsAtEachAngle) {
 TEST_F(BatchTest, SweepTransitionPointsMatchThePolars) {
     Run({"naca 2412", "points 80", "polar " + Path("p.csv")});
     out.str("");
-    ASSERT_TRUE(runner.runLine("sweep -20 20 2").ok);
+    ASSERT_TRUE(runner.runLine("sweep -20 20 2").ok());
     std::istringstream table(out.str());
     std::map<std::string, std::vector<std::string>> rows;
     for (std::string line; std::getline(table, line);)
@@ -108,12 +108,12 @@ TEST_F(BatchTest, SweepRefusesRangesItCannotRun) {
                              "sweep 0 1 1 viscous", "sweep 0 1"}) {
         out.str("");
         const CommandResult r = runner.runLine(line);
-        EXPECT_FALSE(r.ok) << line;
+        EXPECT_FALSE(r.ok()) << line;
         EXPECT_EQ(out.str(), "") << line;
     }
     // Descending sweeps and steps that do not land on the end are fine.
     out.str("");
-    ASSERT_TRUE(runner.runLine("sweep 3 -1 -1.5 inviscid").ok);
+    ASSERT_TRUE(runner.runLine("sweep 3 -1 -1.5 inviscid").ok());
     std::istringstream table(out.str());
     std::vector<std::string> alphas;
     for (std::string line; std::getline(table, line);)
@@ -138,7 +138,7 @@ TEST_F(BatchTest, PolarFileRoundTripsTheStoredPolars) {
     EXPECT_EQ((*back)[1].rows[3].cd * 1000, stored[1].PolarData[3][PolarCd]);
     // A file that cannot be written leaves nothing behind and says so.
     const CommandResult r = runner.runLine("polar " + Path("no/such/folder/p.csv"));
-    EXPECT_FALSE(r.ok);
+    EXPECT_FALSE(r.ok());
     EXPECT_FALSE(std::filesystem::exists(Path("no")));
 }
 
@@ -192,7 +192,7 @@ TEST_F(BatchTest, FolderPolarsSkipBrokenFilesAndDoNotDependOnThreads) {
         const std::string outDir = Path("out" + std::to_string(jobs));
         out.str("");
         const CommandResult r = runner.runLine("polars " + in.string() + " " + outDir + " 200000 1e6");
-        ASSERT_TRUE(r.ok) << r.message;
+        ASSERT_TRUE(r.ok()) << r.message();
         EXPECT_NE(r.warning.find("c_broken.dat: Error Reading Airfoil Data"), std::string::npos) << r.warning;
         EXPECT_EQ(r.warning.find("a2412"), std::string::npos) << r.warning;
         EXPECT_NE(out.str().find("on " + std::to_string(jobs) + " thread"), std::string::npos) << out.str();
@@ -224,7 +224,7 @@ TEST_F(BatchTest, FolderPolarsRefuseRequestsThatCannotStart) {
          {"polars " + Path("missing") + " " + Path("out") + " 1e6", "polars " + Path("") + " " + Path("out") + " 10",
           "polars " + Path("") + " " + Path("out") + " 1e6 x"}) {
         const CommandResult r = runner.runLine(line);
-        EXPECT_FALSE(r.ok) << line;
+        EXPECT_FALSE(r.ok()) << line;
     }
 }
 
@@ -258,14 +258,14 @@ TEST(BatchArgumentsTest, ReadsJobsAndScripts) {
             argv.push_back(w.data());
         return ParseBatchArguments(int(argv.size()), argv.data());
     };
-    const BatchArguments a = parse({"ribcraft-batch", "--jobs", "3", "a.txt", "b.txt"});
-    EXPECT_EQ(a.error, "");
-    EXPECT_EQ(a.jobs, 3);
-    EXPECT_EQ(a.scripts, (std::vector<std::string>{"a.txt", "b.txt"}));
-    EXPECT_TRUE(parse({"ribcraft-batch"}).scripts.empty());
+    const Result<BatchArguments> a = parse({"ribcraft-batch", "--jobs", "3", "a.txt", "b.txt"});
+    ASSERT_TRUE(a.ok()) << a.status().message();
+    EXPECT_EQ(a->jobs, 3);
+    EXPECT_EQ(a->scripts, (std::vector<std::string>{"a.txt", "b.txt"}));
+    EXPECT_TRUE(parse({"ribcraft-batch"})->scripts.empty());
     for (const char* bad : {"0", "-1", "x", "2x", "5000"})
-        EXPECT_NE(parse({"ribcraft-batch", "--jobs", bad}).error, "") << bad;
-    EXPECT_NE(parse({"ribcraft-batch", "--jobs"}).error, "");
+        EXPECT_NE(parse({"ribcraft-batch", "--jobs", bad}).status().message(), "") << bad;
+    EXPECT_NE(parse({"ribcraft-batch", "--jobs"}).status().message(), "");
 }
 
 } // namespace

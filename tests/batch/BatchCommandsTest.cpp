@@ -28,7 +28,7 @@ TEST_F(BatchTest, ResultsPrintEveryKeyInOrderWithTheWindowTexts) {
 
     // The start: NACA 0012 at 0 degrees, solved exactly as the window's first redraw.
     SharedState window;
-    ASSERT_TRUE(RecomputeForRedraw(window).ok);
+    ASSERT_TRUE(RecomputeForRedraw(window).ok());
     const PanelTexts& t = window.Texts;
     const std::vector<std::string> texts = {
         t.SectionName, t.AngleDisplay, t.FlapLengthText, t.FlapDeflectionText, t.LiftText, t.CmLeText,
@@ -115,7 +115,7 @@ TEST_F(BatchTest, EveryViewDrawsAndReportPrintsItsLines) {
                              "pressure", "streamlines", "mesh", "fourier", "report", "polar", "cl-cm", "transition",
                              "bl-upper-profiles", "bl-lower-thickness", "boundary-layer-airfoil"}) {
         const CommandResult r = runner.runLine(std::string("view ") + view);
-        EXPECT_TRUE(r.ok) << view << ": " << r.message;
+        EXPECT_TRUE(r.ok()) << view << ": " << r.message();
     }
     Run({"view cp"});
     EXPECT_EQ(runner.state().VFlag, 2);
@@ -185,8 +185,8 @@ TEST_F(BatchTest, RefusedCommandsKeepTheState) {
     for (const auto& [line, message] : refused) {
         SCOPED_TRACE(line);
         const CommandResult r = runner.runLine(line);
-        EXPECT_FALSE(r.ok);
-        EXPECT_NE(r.message.find(message), std::string::npos) << r.message;
+        EXPECT_FALSE(r.ok());
+        EXPECT_NE(r.message().find(message), std::string::npos) << r.message();
         EXPECT_EQ(ResultsText(), results);
         EXPECT_EQ(runner.state().PointCount, points);
         EXPECT_EQ(OutlineY(), outline);
@@ -205,8 +205,8 @@ TEST_F(BatchTest, BoundaryLayerFailureKeepsThePreviousSolution) {
     runner.state().re = 0;
     const CommandResult r = runner.runLine("alpha 8");
     runner.state().re = before.re;
-    ASSERT_FALSE(r.ok);
-    EXPECT_EQ(r.message, "Redo your Boundary Layer Computation: An error occured in the BL Subroutine");
+    ASSERT_FALSE(r.ok());
+    EXPECT_EQ(r.message(), "Redo your Boundary Layer Computation: An error occured in the BL Subroutine");
     EXPECT_EQ(ResultsText(), results);
     EXPECT_EQ(runner.state().Alpha, 3.0f);
     EXPECT_EQ(runner.state().Texts.AngleText, "3");
@@ -233,7 +233,7 @@ TEST_F(BatchTest, ScriptStopsAtTheFirstRefusedLine) {
 TEST_F(BatchTest, MeshExportFollowsFlapAndMeshSettings) {
     const auto meshText = [this](BatchRunner& r, const std::string& name) {
         const CommandResult saved = r.runLine("save " + Path(name));
-        EXPECT_TRUE(saved.ok) << saved.message;
+        EXPECT_TRUE(saved.ok()) << saved.message();
         std::ifstream in(Path(name), std::ios::binary);
         return std::string(std::istreambuf_iterator<char>(in), {});
     };
@@ -248,7 +248,7 @@ TEST_F(BatchTest, MeshExportFollowsFlapAndMeshSettings) {
     std::ostringstream freshOut;
     BatchRunner fresh{freshOut};
     for (const char* line : {"flap 50 30", "set OuterRadius 4", "set GridCluster 1.6", "points 60", "view mesh"})
-        ASSERT_TRUE(fresh.runLine(line).ok) << line;
+        ASSERT_TRUE(fresh.runLine(line).ok()) << line;
     EXPECT_EQ(meshText(runner, "last.txt"), meshText(fresh, "fresh.txt"));
 }
 

@@ -108,9 +108,9 @@ TEST_F(BatchTest, PicturesWithoutThePluginFailAndNumbersGoOn) {
         const std::string before = ResultsText();
         for (const std::string& line : {"png " + Path("cp.png"), "templates " + Path("ribs.pdf") + " 6 4 2 0"}) {
             const CommandResult r = runner.runLine(line);
-            EXPECT_FALSE(r.ok) << line;
-            EXPECT_NE(r.message.find(plugin == &missing ? Path("missing.so") : notLibrary), std::string::npos)
-                << r.message;
+            EXPECT_FALSE(r.ok()) << line;
+            EXPECT_NE(r.message().find(plugin == &missing ? Path("missing.so") : notLibrary), std::string::npos)
+                << r.message();
         }
         EXPECT_FALSE(std::filesystem::exists(Path("cp.png")));
         EXPECT_FALSE(std::filesystem::exists(Path("ribs.pdf")));

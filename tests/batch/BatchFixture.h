@@ -72,14 +72,14 @@ protected:
     void Run(std::initializer_list<std::string> lines) {
         for (const std::string& line : lines) {
             const CommandResult r = runner.runLine(line);
-            ASSERT_TRUE(r.ok) << line << ": " << r.message;
+            ASSERT_TRUE(r.ok()) << line << ": " << r.message();
         }
     }
 
     // The result panel as `results` prints it.
     std::string ResultsText() {
         out.str("");
-        EXPECT_TRUE(runner.runLine("results").ok);
+        EXPECT_TRUE(runner.runLine("results").ok());
         std::string text = out.str();
         out.str("");
         return text;

@@ -44,8 +44,8 @@ TEST_F(BatchTest, RibsRefusesBadValuesAndLeavesNoFile) {
     Run({"naca 2412"});
     for (const char* words : {"10 6 10000 0.0625", "10 -6 5 0.0625", "10 6 5 abc", "10 6 5 0.7", "10 6 5 0 ft"}) {
         const CommandResult r = runner.runLine("ribs " + Path("refused.dxf") + " " + std::string(words));
-        EXPECT_FALSE(r.ok) << words;
-        EXPECT_FALSE(r.message.empty()) << words;
+        EXPECT_FALSE(r.ok()) << words;
+        EXPECT_FALSE(r.message().empty()) << words;
         EXPECT_FALSE(std::filesystem::exists(Path("refused.dxf"))) << words;
     }
 }
@@ -62,7 +62,7 @@ TEST_F(BatchTest, TemplatesArePrintedOnTheChosenPageSize) {
         const QString text = QString::fromLatin1(f.readAll());
         EXPECT_TRUE(text.contains(QRegularExpression(QString(R"(/MediaBox\s*\[\s*0 0 )") + box))) << word;
     }
-    EXPECT_FALSE(runner.runLine("templates " + Path("x.pdf") + " 6 6 1 0 in legal").ok);
+    EXPECT_FALSE(runner.runLine("templates " + Path("x.pdf") + " 6 6 1 0 in legal").ok());
 }
 
 } // namespace

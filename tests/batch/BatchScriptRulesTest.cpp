@@ -41,21 +41,21 @@ TEST_F(BatchTest, BroadsideAnglesAndEmptyContourWindowsAreRefused) {
     const std::string results = ResultsText();
     for (const char* angle : {"90", "-90", "90.0"}) {
         const CommandResult r = runner.runLine(std::string("alpha ") + angle);
-        EXPECT_FALSE(r.ok) << angle;
-        EXPECT_EQ(r.message,
+        EXPECT_FALSE(r.ok()) << angle;
+        EXPECT_EQ(r.message(),
                   "\"" + std::string(angle) + "\" is not a usable angle of attack: the previous solution is kept.");
         EXPECT_EQ(ResultsText(), results);
     }
     // Just short of broadside the angle itself is accepted (the boundary layer may then fail).
-    EXPECT_EQ(runner.runLine("alpha 89.9").message.find("usable angle"), std::string::npos);
+    EXPECT_EQ(runner.runLine("alpha 89.9").message().find("usable angle"), std::string::npos);
 
     Run({"set ContMinX -1", "set ContMaxX 1"});
     const CommandResult r = runner.runLine("set ContMaxX -1");
-    EXPECT_FALSE(r.ok);
-    EXPECT_NE(r.message.find("the contour window would be empty"), std::string::npos) << r.message;
+    EXPECT_FALSE(r.ok());
+    EXPECT_NE(r.message().find("the contour window would be empty"), std::string::npos) << r.message();
     EXPECT_EQ(runner.state().ContMaxX, 1.0);
     Run({"set ContMinY 0.5"});
-    EXPECT_FALSE(runner.runLine("set ContMaxY 0.5").ok);
+    EXPECT_FALSE(runner.runLine("set ContMaxY 0.5").ok());
 }
 
 TEST_F(BatchTest, CoordinateFilesInEitherOrderReadAsTheSameSection) {
@@ -115,7 +115,8 @@ TEST_F(BatchTest, AScriptOpensAsIfTheStartUpSectionWereSolved) {
             const std::string file = Path(tag + std::to_string(n++));
             if (const size_t at = line.find('@'); at != std::string::npos) line.replace(at, 1, file);
             const CommandResult c = r.runLine(line);
-            log += std::to_string(c.ok) + " " + c.message + " | " + c.warning + " | " + c.notice + "\n" + text.str();
+            log +=
+                std::to_string(c.ok()) + " " + c.message() + " | " + c.warning + " | " + c.notice + "\n" + text.str();
             text.str("");
             for (const char* ext : {".txt", ".dxf", ".csv", ".png"})
                 if (std::ifstream in(file + ext, std::ios::binary); in)

@@ -103,7 +103,7 @@ TEST_F(BatchTest, RefusedTemplatesKeepTheExistingDocument) {
     const std::string printed = slurp(pdf);
     ASSERT_TRUE(printed.starts_with("%PDF-"));
     for (const char* job : {"6 4 0 0.0625", "-6 4 3 0.0625", "1000 4 3 0.0625", "6 4 1000 0.0625"}) {
-        EXPECT_FALSE(runner.runLine("templates \"" + pdf + "\" " + job).ok) << job;
+        EXPECT_FALSE(runner.runLine("templates \"" + pdf + "\" " + job).ok()) << job;
         EXPECT_EQ(slurp(pdf), printed) << job;
     }
 }

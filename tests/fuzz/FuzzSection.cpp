@@ -54,7 +54,7 @@ const SharedState& solvedStart() {
     static const SharedState start = [] {
         SharedState s;
         s.Texts.AngleText = std::string(1, '4'); // GCC 12 -O2 misreports the literal assignment here (-Wrestrict)
-        require(ribcraft::PlainSolution(s).ok, "the start-up section solves");
+        require(ribcraft::PlainSolution(s).ok(), "the start-up section solves");
         return s;
     }();
     return start;
@@ -64,24 +64,24 @@ const SharedState& solvedStart() {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string_view text(reinterpret_cast<const char*>(data), size);
-    const ribcraft::AirfoilFileData file = ribcraft::ParseAirfoilText(text);
-    if (!file.ok) {
-        require(file.XUpper.empty() && file.XLower.empty() && file.name.empty(), "a refused file returns no points");
-        require(!file.detail.empty(), "a refused file says why");
+    const ribcraft::Result<ribcraft::AirfoilFileData> file = ribcraft::ParseAirfoilText(text);
+    if (!file) {
+        require(file.status().kind() == ribcraft::ErrorKind::BadFile, "a refused file is a bad file");
+        require(file.status().message().size() > ribcraft::AirfoilReadError.size() + 1, "a refused file says why");
     }
 
     static SharedState s;
     s = solvedStart();
     const ribcraft::CommandResult read = ribcraft::AcceptAirfoilFile(s, file, "fuzz.dat");
-    if (!read.ok) {
-        require(file.ok == false || !read.message.empty(), "a refusal has a message");
+    if (!read.ok()) {
+        require(!file.ok() || !read.message().empty(), "a refusal has a message");
         require(sameSection(s, solvedStart()) && sameSolution(s, solvedStart()), "a refused file changes nothing");
         return 0;
     }
-    require(file.ok, "only a file the reader accepted is taken");
+    require(file.ok(), "only a file the reader accepted is taken");
 
     const ribcraft::CommandResult solved = ribcraft::PlainSolution(s);
-    if (!solved.ok) {
+    if (!solved.ok()) {
         require(sameSolution(s, solvedStart()), "a section that cannot be solved keeps the previous solution");
         return 0;
     }

@@ -178,7 +178,7 @@ TEST(MainWindow, UnsolvableTypedSectionKeepsThePreviousSolution) {
     f.resultPanel()->Text1->setText("99999");
     emit f.resultPanel()->Text1->textEdited("99999");
     emit f.resultPanel()->angleEntered();
-    EXPECT_FALSE(f.lastRedraw().ok);
+    EXPECT_FALSE(f.lastRedraw().ok());
     EXPECT_FALSE(f.lastMessage().isEmpty());
     EXPECT_EQ(f.state().SectionY, outline);
     EXPECT_EQ(f.state().SectionNumber, 12);
@@ -187,7 +187,7 @@ TEST(MainWindow, UnsolvableTypedSectionKeepsThePreviousSolution) {
     f.resultPanel()->Text1->setText("2412");
     emit f.resultPanel()->Text1->textEdited("2412");
     emit f.resultPanel()->angleEntered();
-    EXPECT_TRUE(f.lastRedraw().ok);
+    EXPECT_TRUE(f.lastRedraw().ok());
     EXPECT_EQ(f.state().SectionNumber, 2412);
     EXPECT_NE(f.state().SectionY, outline);
 }

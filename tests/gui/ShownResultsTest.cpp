@@ -144,7 +144,7 @@ TEST(ShownResults, MeshControlsKeepAFileSection) {
     w->MeshControlsCommand();
     EXPECT_EQ(w->state().RawAirfoilFlag, 1);
     w->menus().mnuCp->trigger();
-    EXPECT_TRUE(w->lastRedraw().ok) << w->lastRedraw().message;
+    EXPECT_TRUE(w->lastRedraw().ok()) << w->lastRedraw().message();
 
     Window fresh;
     ASSERT_TRUE(fresh->OpenFile(file));
@@ -224,7 +224,7 @@ TEST(ShownResults, AngleDisplayIsTheSolvedAngle) {
     // The box's validator keeps Enter from taking 99999; a view command takes it and refuses it.
     TypeAngle(*w, "99999", true);
     w->menus().mnuReport->trigger();
-    EXPECT_FALSE(w->lastRedraw().ok);
+    EXPECT_FALSE(w->lastRedraw().ok());
     ExpectSameScreen(*w, *fresh);
 }
 
@@ -235,7 +235,7 @@ TEST(ShownResults, FailedBoundaryLayerShowsNoOldLayer) {
     ASSERT_TRUE(w->state().Bl.Solved);
     w->state().BlPoints = 0; // no point across the layer: the solver cannot run
     TypeSection(*w, "4412");
-    EXPECT_FALSE(w->lastRedraw().ok);
+    EXPECT_FALSE(w->lastRedraw().ok());
     EXPECT_FALSE(w->state().Bl.Solved);
     EXPECT_EQ(w->state().CdCFD, 0);
     EXPECT_EQ(w->state().Texts.SectionName, "4412");

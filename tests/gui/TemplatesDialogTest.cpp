@@ -90,7 +90,7 @@ TEST_F(TemplatesDialog, OkPrintsTheTypedJobToThePdfAndCloses) {
     form.findChild<QRadioButton*>("Option3")->click();
     EXPECT_TRUE(form.model().centimetres());
     QTest::mouseClick(form.findChild<QPushButton*>("SSCommand1"), Qt::LeftButton);
-    EXPECT_TRUE(form.lastResult().ok) << form.lastResult().message;
+    EXPECT_TRUE(form.lastResult().ok()) << form.lastResult().message();
     EXPECT_EQ(form.result(), QDialog::Accepted);
     EXPECT_FALSE(form.isVisible());
     const TemplateJob job = form.model().job();
@@ -110,8 +110,8 @@ TEST_F(TemplatesDialog, RefusedJobKeepsTheDialogOpenAndWritesNoFileAndCancelPrin
         typeInto(form.findChild<QLineEdit*>("Text2"), "none");
         form.show();
         QTest::mouseClick(form.findChild<QPushButton*>("SSCommand1"), Qt::LeftButton);
-        EXPECT_FALSE(form.lastResult().ok);
-        EXPECT_NE(form.lastResult().message.find("Number of Sections"), std::string::npos);
+        EXPECT_FALSE(form.lastResult().ok());
+        EXPECT_NE(form.lastResult().message().find("Number of Sections"), std::string::npos);
         EXPECT_TRUE(form.isVisible());
         EXPECT_FALSE(QFile::exists(pdf));
 
@@ -136,13 +136,14 @@ TEST_F(TemplatesDialog, FailuresKeepTheExistingDocument) {
     form.setPdfOutput(pdf);
     typeInto(form.findChild<QLineEdit*>("Text2"), "0");
     QTest::mouseClick(form.findChild<QPushButton*>("SSCommand1"), Qt::LeftButton);
-    EXPECT_FALSE(form.lastResult().ok);
+    EXPECT_FALSE(form.lastResult().ok());
 
     typeInto(form.findChild<QLineEdit*>("Text2"), "2");
     form.setPdfOutput(QString::fromStdString(std::filesystem::path(pdf.toStdString()).parent_path().string()));
     QTest::mouseClick(form.findChild<QPushButton*>("SSCommand1"), Qt::LeftButton);
-    EXPECT_FALSE(form.lastResult().ok);
-    EXPECT_NE(form.lastResult().message.find("Cannot write the file"), std::string::npos) << form.lastResult().message;
+    EXPECT_FALSE(form.lastResult().ok());
+    EXPECT_NE(form.lastResult().message().find("Cannot write the file"), std::string::npos)
+        << form.lastResult().message();
 
     std::ifstream in(pdf.toStdString());
     const std::string kept((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
@@ -169,7 +170,7 @@ TEST_F(TemplatesDialog, OkPreviewsOnThePrinterOfPrinterSetupAndARefusedJobShowsN
     QTest::mouseClick(form.findChild<QPushButton*>("SSCommand1"), Qt::LeftButton);
     EXPECT_EQ(previewed, &printer);
     EXPECT_EQ(pages, 1);
-    EXPECT_TRUE(form.lastResult().ok) << form.lastResult().message;
+    EXPECT_TRUE(form.lastResult().ok()) << form.lastResult().message();
     EXPECT_EQ(printer.pageLayout().orientation(), QPageLayout::Landscape);
 
     // A skin too thick for the 6-in ellipse (0.72 in thick): the reason, no preview.
@@ -185,8 +186,8 @@ TEST_F(TemplatesDialog, OkPreviewsOnThePrinterOfPrinterSetupAndARefusedJobShowsN
     QTest::mouseClick(form.findChild<QPushButton*>("SSCommand1"), Qt::LeftButton);
     QCoreApplication::processEvents();
     EXPECT_FALSE(opened);
-    EXPECT_FALSE(form.lastResult().ok);
-    EXPECT_NE(form.lastResult().message.find("too thick"), std::string::npos) << form.lastResult().message;
+    EXPECT_FALSE(form.lastResult().ok());
+    EXPECT_NE(form.lastResult().message().find("too thick"), std::string::npos) << form.lastResult().message();
     EXPECT_TRUE(form.isVisible());
 }
 

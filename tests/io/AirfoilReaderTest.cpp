@@ -22,15 +22,22 @@ std::string slurp(const std::string& path) {
     return ss.str();
 }
 
+// The reason of a refusal: the message's second line.
+std::string detailOf(const Status& refused) {
+    const std::string& m = refused.message();
+    const size_t eol = m.find('\n');
+    return eol == std::string::npos ? std::string() : m.substr(eol + 1);
+}
+
 // What every answer of the reader must satisfy, whatever the input.
-void expectConsistent(const AirfoilFileData& d) {
-    if (!d.ok) {
-        EXPECT_EQ(d.message, "Error Reading Airfoil Data");
-        EXPECT_TRUE(d.name.empty() && d.XUpper.empty() && d.YUpper.empty() && d.XLower.empty() && d.YLower.empty());
-        EXPECT_EQ(d.NUpper + d.NLower, 0);
+void expectConsistent(const Result<AirfoilFileData>& read) {
+    if (!read) {
+        EXPECT_EQ(read.status().kind(), ErrorKind::BadFile);
+        EXPECT_EQ(read.status().message(), "Error Reading Airfoil Data\n" + detailOf(read.status()));
+        EXPECT_FALSE(detailOf(read.status()).empty());
         return;
     }
-    EXPECT_TRUE(d.message.empty());
+    const AirfoilFileData& d = read.value();
     ASSERT_GE(d.NUpper, 2);
     ASSERT_LE(d.NUpper, 200);
     ASSERT_GE(d.NLower, 2);
@@ -47,8 +54,9 @@ void expectConsistent(const AirfoilFileData& d) {
 TEST(AirfoilReader, CountedLayoutAsWrittenAndOnOneLine) {
     for (const char* file : {"sample.dat", "sample_one_line.dat"}) {
         SCOPED_TRACE(file);
-        AirfoilFileData d = ReadAirfoilFile(kDir + file);
-        ASSERT_TRUE(d.ok) << d.detail;
+        const Result<AirfoilFileData> dRead = ReadAirfoilFile(kDir + file);
+        ASSERT_TRUE(dRead.ok()) << dRead.status().message();
+        const AirfoilFileData& d = dRead.value();
         EXPECT_EQ(d.layout, AirfoilFileLayout::Counted);
         EXPECT_EQ(d.name, "Sample section"); // no CR, no LF
         EXPECT_EQ(d.NUpper, 3);
@@ -61,14 +69,16 @@ TEST(AirfoilReader, CountedLayoutAsWrittenAndOnOneLine) {
 
 TEST(AirfoilReader, CountedLayoutWinsOverLookalikes) {
     // "3 0": a count followed by the first x, not Lednicer's counts.
-    AirfoilFileData a = ReadAirfoilFile(kDir + "counted_two_on_first_line.dat");
-    ASSERT_TRUE(a.ok) << a.detail;
+    const Result<AirfoilFileData> aRead = ReadAirfoilFile(kDir + "counted_two_on_first_line.dat");
+    ASSERT_TRUE(aRead.ok()) << aRead.status().message();
+    const AirfoilFileData& a = aRead.value();
     EXPECT_EQ(a.layout, AirfoilFileLayout::Counted);
     EXPECT_EQ(a.YLower[1], -0.04);
     // "3 100" could be Lednicer's counts, but the file reads as Counted (percent chord, trailing
     // edge first), so Counted it is; the lists are turned round to run from the leading edge.
-    AirfoilFileData b = ParseAirfoilText("Pct\n3 100\n0\n50 6\n0 0\n3\n100 0\n50 -4\n0 0\n");
-    ASSERT_TRUE(b.ok) << b.detail;
+    const Result<AirfoilFileData> bRead = ParseAirfoilText("Pct\n3 100\n0\n50 6\n0 0\n3\n100 0\n50 -4\n0 0\n");
+    ASSERT_TRUE(bRead.ok()) << bRead.status().message();
+    const AirfoilFileData& b = bRead.value();
     EXPECT_EQ(b.layout, AirfoilFileLayout::Counted);
     EXPECT_EQ(b.XUpper, (std::vector<double>{0, 50, 100}));
     EXPECT_EQ(b.YUpper, (std::vector<double>{0, 6, 0}));
@@ -77,8 +87,9 @@ TEST(AirfoilReader, CountedLayoutWinsOverLookalikes) {
 TEST(AirfoilReader, LednicerLayout) {
     for (const char* file : {"lednicer_0012.dat", "lednicer_integer_counts.dat"}) {
         SCOPED_TRACE(file);
-        AirfoilFileData d = ReadAirfoilFile(kDir + file);
-        ASSERT_TRUE(d.ok) << d.detail;
+        const Result<AirfoilFileData> dRead = ReadAirfoilFile(kDir + file);
+        ASSERT_TRUE(dRead.ok()) << dRead.status().message();
+        const AirfoilFileData& d = dRead.value();
         EXPECT_EQ(d.layout, AirfoilFileLayout::Lednicer);
         EXPECT_EQ(d.NUpper, 9);
         EXPECT_EQ(d.NLower, 9);
@@ -90,22 +101,27 @@ TEST(AirfoilReader, LednicerLayout) {
 }
 
 TEST(AirfoilReader, SeligLoopIsSplitAtTheLeadingEdge) {
-    AirfoilFileData d = ReadAirfoilFile(kDir + "selig_0012.dat");
-    ASSERT_TRUE(d.ok) << d.detail;
+    const Result<AirfoilFileData> dRead = ReadAirfoilFile(kDir + "selig_0012.dat");
+    ASSERT_TRUE(dRead.ok()) << dRead.status().message();
+    const AirfoilFileData& d = dRead.value();
     EXPECT_EQ(d.layout, AirfoilFileLayout::Selig);
     EXPECT_EQ(d.name, "NACA 0012 (Selig)");
     // 17 points in the loop: 9 on each surface, sharing the leading edge.
     ASSERT_EQ(d.NUpper, 9);
     ASSERT_EQ(d.NLower, 9);
-    AirfoilFileData led = ReadAirfoilFile(kDir + "lednicer_0012.dat");
-    ASSERT_TRUE(led.ok);
+    const Result<AirfoilFileData> ledRead = ReadAirfoilFile(kDir + "lednicer_0012.dat");
+    ASSERT_TRUE(ledRead.ok());
+    const AirfoilFileData& led = ledRead.value();
     EXPECT_EQ(d.XUpper, led.XUpper);
     EXPECT_EQ(d.YUpper, led.YUpper);
     EXPECT_EQ(d.XLower, led.XLower);
     EXPECT_EQ(d.YLower, led.YLower);
 
-    AirfoilFileData ints = ReadAirfoilFile(kDir + "selig_integer_start.dat"); // "1 0" first
-    ASSERT_TRUE(ints.ok) << ints.detail;
+    const Result<AirfoilFileData> intsRead = ReadAirfoilFile(kDir + "selig_integer_start.dat"); // "1 0" first
+
+    ASSERT_TRUE(intsRead.ok()) << intsRead.status().message();
+
+    const AirfoilFileData& ints = intsRead.value();
     EXPECT_EQ(ints.layout, AirfoilFileLayout::Selig);
     EXPECT_EQ(ints.XUpper, (std::vector<double>{0, 0.5, 1}));
     EXPECT_EQ(ints.YLower, (std::vector<double>{0, -0.04, 0}));
@@ -117,15 +133,15 @@ TEST(AirfoilReader, RefusesBadFilesWholly) {
         const std::string file = entry.path().filename().string();
         if (file.rfind("bad_", 0) != 0) continue;
         SCOPED_TRACE(file);
-        AirfoilFileData d = ReadAirfoilFile(entry.path().string());
-        EXPECT_FALSE(d.ok) << "layout " << static_cast<int>(d.layout);
+        const Result<AirfoilFileData> d = ReadAirfoilFile(entry.path().string());
+        EXPECT_FALSE(d.ok()) << "layout " << (d ? static_cast<int>(d->layout) : -1);
         expectConsistent(d);
         ++checked;
     }
     EXPECT_GE(checked, 15);
-    AirfoilFileData missing = ReadAirfoilFile(kDir + "no_such_file.dat");
-    EXPECT_FALSE(missing.ok);
-    EXPECT_EQ(missing.message, "Error Reading Airfoil Data");
+    const Result<AirfoilFileData> missing = ReadAirfoilFile(kDir + "no_such_file.dat");
+    EXPECT_FALSE(missing.ok());
+    EXPECT_EQ(missing.status().message(), "Error Reading Airfoil Data\n" + detailOf(missing.status()));
 }
 
 TEST(AirfoilReader, CountLimitsAreTwoAndTwoHundred) {
@@ -135,11 +151,11 @@ TEST(AirfoilReader, CountLimitsAreTwoAndTwoHundred) {
             text += std::to_string(static_cast<double>(i) / (n - 1)) + " 0.01\n";
         return text + "2\n0 0\n1 0\n";
     };
-    EXPECT_TRUE(ParseAirfoilText(counted(2)).ok);
-    EXPECT_TRUE(ParseAirfoilText(counted(200)).ok);
-    EXPECT_FALSE(ParseAirfoilText(counted(201)).ok);
+    EXPECT_TRUE(ParseAirfoilText(counted(2)).ok());
+    EXPECT_TRUE(ParseAirfoilText(counted(200)).ok());
+    EXPECT_FALSE(ParseAirfoilText(counted(201)).ok());
     std::string tooLong(static_cast<size_t>(MaxAirfoilFileBytes) + 10, ' ');
-    EXPECT_FALSE(ParseAirfoilText("Big\n2\n0 0\n1 0\n2\n0 0\n1 0\n" + tooLong).ok);
+    EXPECT_FALSE(ParseAirfoilText("Big\n2\n0 0\n1 0\n2\n0 0\n1 0\n" + tooLong).ok());
 }
 
 struct Pt {
@@ -189,8 +205,9 @@ std::string selig(const std::vector<Pt>& upper, const std::vector<Pt>& lower) {
 TEST(AirfoilReader, ReversedFilesReadAsTheForwardFile) {
     std::vector<Pt> up, lo;
     cambered(41, up, lo);
-    const AirfoilFileData forward = ParseAirfoilText(counted(up, lo));
-    ASSERT_TRUE(forward.ok) << forward.detail;
+    const Result<AirfoilFileData> forwardRead = ParseAirfoilText(counted(up, lo));
+    ASSERT_TRUE(forwardRead.ok()) << forwardRead.status().message();
+    const AirfoilFileData& forward = forwardRead.value();
     EXPECT_TRUE(forward.warnings.empty());
     const std::pair<const char*, std::string> variants[] = {
         {"counted, lower list first", counted(lo, up)},
@@ -203,8 +220,9 @@ TEST(AirfoilReader, ReversedFilesReadAsTheForwardFile) {
     };
     for (const auto& [name, text] : variants) {
         SCOPED_TRACE(name);
-        const AirfoilFileData d = ParseAirfoilText(text);
-        ASSERT_TRUE(d.ok) << d.detail;
+        const Result<AirfoilFileData> dRead = ParseAirfoilText(text);
+        ASSERT_TRUE(dRead.ok()) << dRead.status().message();
+        const AirfoilFileData& d = dRead.value();
         EXPECT_EQ(d.XUpper, forward.XUpper);
         EXPECT_EQ(d.YUpper, forward.YUpper);
         EXPECT_EQ(d.XLower, forward.XLower);
@@ -235,11 +253,12 @@ TEST(AirfoilReader, ImplausibleShapesAreRefusedOrWarnedWithAReason) {
         {counted(up, with(lo, 5, {0.5, lo[5].y})), "The lower surface turns back at x = 0.5"},
     };
     for (const auto& [text, reason] : refused) {
-        const AirfoilFileData d = ParseAirfoilText(text);
-        EXPECT_FALSE(d.ok) << reason;
+        const Result<AirfoilFileData> d = ParseAirfoilText(text);
+        EXPECT_FALSE(d.ok()) << reason;
         expectConsistent(d);
-        EXPECT_NE(d.detail.find(reason), std::string::npos) << reason << ": " << d.detail;
-        EXPECT_EQ(AirfoilReadMessage(d), "Error Reading Airfoil Data\n" + d.detail);
+        const std::string detail = detailOf(d.status());
+        EXPECT_NE(detail.find(reason), std::string::npos) << reason << ": " << detail;
+        EXPECT_EQ(d.status().message(), AirfoilReadMessage(detail));
     }
 
     std::vector<Pt> thickUp, thickLo;
@@ -252,8 +271,9 @@ TEST(AirfoilReader, ImplausibleShapesAreRefusedOrWarnedWithAReason) {
         {counted(up, lo) + "END\n", "The text after the lower surface is ignored."},
     };
     for (const auto& [text, warning] : warned) {
-        const AirfoilFileData d = ParseAirfoilText(text);
-        ASSERT_TRUE(d.ok) << d.detail;
+        const Result<AirfoilFileData> dRead = ParseAirfoilText(text);
+        ASSERT_TRUE(dRead.ok()) << dRead.status().message();
+        const AirfoilFileData& d = dRead.value();
         ASSERT_EQ(d.warnings.size(), 1u) << warning;
         EXPECT_NE(d.warnings[0].find(warning), std::string::npos) << d.warnings[0];
     }
@@ -293,13 +313,13 @@ TEST(AirfoilReader, FuzzedFilesNeverYieldHalfReadSections) {
                 break;
             }
         }
-        AirfoilFileData d = ParseAirfoilText(text);
+        const Result<AirfoilFileData> d = ParseAirfoilText(text);
         expectConsistent(d);
         if (HasFailure()) {
             ADD_FAILURE() << "case " << n << ":\n" << text;
             return;
         }
-        accepted += d.ok ? 1 : 0;
+        accepted += d.ok() ? 1 : 0;
     }
     // Both outcomes occur: the corpus exercises acceptance and refusal.
     EXPECT_GT(accepted, cases / 20);

@@ -23,8 +23,8 @@ struct BlViews : ::testing::Test {
         static SharedState s = [] {
             SharedState st;
             st.Texts.AngleText = "4";
-            EXPECT_TRUE(RecomputeForRedraw(st).ok);
-            EXPECT_TRUE(BoundaryLayer(st).ok);
+            EXPECT_TRUE(RecomputeForRedraw(st).ok());
+            EXPECT_TRUE(BoundaryLayer(st).ok());
             return st;
         }();
         return s;

@@ -47,7 +47,7 @@ int MeshLines(int mx, int my) {
 }
 
 TEST_F(FlowViews, MeshViewDrawsTheUserMeshAndKeepsIt) {
-    ASSERT_TRUE(show(6).ok);
+    ASSERT_TRUE(show(6).ok());
     EXPECT_EQ(static_cast<int>(s.lines().size()), MeshLines(41, 21));
     EXPECT_EQ(linesIn(QBColor(0)), MeshLines(41, 21));
     EXPECT_EQ(st.NewGrid, 0);
@@ -58,16 +58,16 @@ TEST_F(FlowViews, MeshViewDrawsTheUserMeshAndKeepsIt) {
 
     // A streamline view in between uses its own 61 x 31 mesh, and the mesh
     // view then shows the kept user mesh, not rebuilt.
-    ASSERT_TRUE(show(4).ok);
+    ASSERT_TRUE(show(4).ok());
     EXPECT_EQ(st.Flow.MX, FlowMeshX);
     EXPECT_EQ(st.Flow.MY, FlowMeshY);
-    ASSERT_TRUE(show(6).ok);
+    ASSERT_TRUE(show(6).ok());
     EXPECT_EQ(static_cast<int>(s.lines().size()), MeshLines(41, 21));
     EXPECT_EQ(st.MeshGridX, kept);
 
     // New mesh controls rebuild it.
     st.MeshX = 61, st.MeshY = 31, st.OuterRadius = 4, st.NewGrid = 1;
-    ASSERT_TRUE(show(6).ok);
+    ASSERT_TRUE(show(6).ok());
     EXPECT_EQ(static_cast<int>(s.lines().size()), MeshLines(61, 31));
     const float x = st.MeshGridX[cap::At2(1, 31, cap::MeshI)], y = st.MeshGridY[cap::At2(1, 31, cap::MeshI)];
     EXPECT_NEAR(std::hypot(x - 0.5, y), 4.0, 1e-3);
@@ -75,7 +75,7 @@ TEST_F(FlowViews, MeshViewDrawsTheUserMeshAndKeepsIt) {
 
 TEST_F(FlowViews, MeshControlsApplyOnlyToTheMeshView) {
     st.MeshX = 101, st.MeshY = 51, st.OuterRadius = 20, st.GridCluster = 1.1;
-    ASSERT_TRUE(show(5).ok);
+    ASSERT_TRUE(show(5).ok());
     EXPECT_EQ(st.Flow.MX, 61);
     EXPECT_EQ(st.Flow.MY, 31);
     EXPECT_NEAR(std::hypot(st.Flow.gridX(16, 31) - 0.5, st.Flow.gridY(16, 31)), 6.0, 1e-3);
@@ -84,20 +84,20 @@ TEST_F(FlowViews, MeshControlsApplyOnlyToTheMeshView) {
 
 TEST_F(FlowViews, MeshSizesBeyondTheStoreAreClamped) {
     st.MeshX = 500, st.MeshY = 300, st.OuterRadius = 12;
-    ASSERT_TRUE(show(6).ok);
+    ASSERT_TRUE(show(6).ok());
     EXPECT_EQ(st.Flow.KeptMX, cap::MeshI);
     EXPECT_EQ(st.Flow.KeptMY, cap::MeshJ);
     EXPECT_EQ(static_cast<int>(s.lines().size()), MeshLines(cap::MeshI, cap::MeshJ));
 }
 
 TEST_F(FlowViews, AMeshTheLibraryRefusesKeepsTheOldOne) {
-    ASSERT_TRUE(show(6).ok);
+    ASSERT_TRUE(show(6).ok());
     const std::vector<float> kept = st.MeshGridX;
     st.OuterRadius = 0.2; // the circle would cut the section
     st.NewGrid = 1;
     const CommandResult r = show(6);
-    EXPECT_FALSE(r.ok);
-    EXPECT_FALSE(r.message.empty());
+    EXPECT_FALSE(r.ok());
+    EXPECT_FALSE(r.message().empty());
     EXPECT_EQ(st.MeshGridX, kept);
     EXPECT_EQ(st.NewGrid, 1);
     EXPECT_TRUE(s.lines().empty());
@@ -120,12 +120,12 @@ TEST_F(FlowViews, StreamlinesUseFiftyOneLevelsAndTheDividingLineColour) {
     // Drawn: both sides' colours; on white the dividing streamline is black
     // besides the 60 lines of the section itself.
     st.Texts.AngleText = "4";
-    ASSERT_TRUE(show(4).ok);
+    ASSERT_TRUE(show(4).ok());
     EXPECT_GT(linesIn(QBColor(9)), 100);
     EXPECT_GT(linesIn(QBColor(12)), 100);
     EXPECT_GT(linesIn(QBColor(0)), 60 + 20);
     paint(false);
-    ASSERT_TRUE(show(4).ok);
+    ASSERT_TRUE(show(4).ok());
     EXPECT_EQ(linesIn(QBColor(0)), 0);
     EXPECT_GT(linesIn(QBColor(15)), 60 + 20);
 }
@@ -144,7 +144,7 @@ TEST_F(FlowViews, PressureContoursUseThirtyThreeLevelsRedToBlue) {
 }
 
 TEST_F(FlowViews, PressureLegendEveryThirdLevelWithSampleLines) {
-    ASSERT_TRUE(show(5).ok);
+    ASSERT_TRUE(show(5).ok());
     const auto texts = s.texts();
     ASSERT_NE(s.findText("Pressure Coefficient"), nullptr);
     const ContourWork w = PressureLevels(st.CpHigh, st.CpLow);
@@ -170,7 +170,7 @@ TEST_F(FlowViews, LegendTextsStopAtTheBottomButSampleLinesGoOn) {
     RecordingSurface low(800, 150); // lines of 16 pixels: the heading and 8 entries start inside
     low.SetBackColor(QBColor(15));
     st.VFlag = 5;
-    ASSERT_TRUE(RedrawView(st, low).ok);
+    ASSERT_TRUE(RedrawView(st, low).ok());
     EXPECT_EQ(static_cast<int>(low.texts().size()), 1 + 8);
     const double xl = low.ScaleLeft() + low.ScaleWidth() - low.TextWidth("XXXXXXXXXXXXXXX");
     const auto lines = low.lines();
@@ -184,12 +184,12 @@ TEST_F(FlowViews, WindowKeepsXAndTheCentreOfY) {
     st.ContMinY = 0, st.ContMaxY = 1;
     RecordingSurface wide(800, 400), tall(400, 800);
     st.VFlag = 4;
-    ASSERT_TRUE(RedrawView(st, wide).ok);
+    ASSERT_TRUE(RedrawView(st, wide).ok());
     EXPECT_DOUBLE_EQ(wide.ScaleLeft(), -0.5);
     EXPECT_DOUBLE_EQ(wide.ScaleLeft() + wide.ScaleWidth(), 1.5);
     EXPECT_DOUBLE_EQ(wide.ScaleTop(), 1.0); // 2 across 800 pixels: 400 pixels hold 1
     EXPECT_DOUBLE_EQ(wide.ScaleTop() + wide.ScaleHeight(), 0.0);
-    ASSERT_TRUE(RedrawView(st, tall).ok);
+    ASSERT_TRUE(RedrawView(st, tall).ok());
     EXPECT_DOUBLE_EQ(tall.ScaleTop(), 2.5); // 800 pixels hold 4, about the centre 0.5
     EXPECT_DOUBLE_EQ(tall.ScaleTop() + tall.ScaleHeight(), -1.5);
     EXPECT_EQ(st.ContMinY, 0); // the shared window is not touched
@@ -202,7 +202,7 @@ TEST_F(FlowViews, NothingSolvedNothingDrawn) {
     bare.VFlag = 5;
     FlowFieldView(s, bare);
     EXPECT_TRUE(s.lines().empty());
-    EXPECT_FALSE(ComputeFlowField(bare, 0).ok);
+    EXPECT_FALSE(ComputeFlowField(bare, 0).ok());
 }
 
 // The pressure contours of a cambered section at incidence: no segment runs
@@ -212,7 +212,7 @@ TEST_F(FlowViews, NothingSolvedNothingDrawn) {
 TEST_F(FlowViews, PressureContoursStayOutsideTheSectionAndFollowItClosely) {
     st.Texts.SectionName = "2412";
     st.Texts.AngleText = "4";
-    ASSERT_TRUE(show(5).ok);
+    ASSERT_TRUE(show(5).ok());
     const FlowFieldStore& f = st.Flow;
     std::vector<double> rx, ry;
     for (int k = 1; k <= f.MX; ++k)
@@ -284,7 +284,7 @@ TEST_F(FlowViews, FarPressureContoursLieOnTheExactLevels) {
     }
     const double alpha = 4;
     st.Texts.AngleText = "4";
-    ASSERT_TRUE(show(5).ok);
+    ASSERT_TRUE(show(5).ok());
     const ContourSegments& c = st.Flow.Contours;
     int far = 0;
     double worst = 0, lowest = 1e9, highest = -1e9;

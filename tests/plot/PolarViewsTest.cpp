@@ -71,7 +71,7 @@ struct PolarViews : ::testing::Test {
 
 TEST_F(PolarViews, OneGridGraphPerCurveAndPolar) {
     store(3);
-    ASSERT_TRUE(draw(1).ok);
+    ASSERT_TRUE(draw(1).ok());
     EXPECT_EQ(textCount("Lift/Drag Polar"), 3);
     EXPECT_EQ(textCount("Lift Coefficient"), 3);
     EXPECT_EQ(textCount("Cd X 1000"), 3);
@@ -79,33 +79,33 @@ TEST_F(PolarViews, OneGridGraphPerCurveAndPolar) {
     EXPECT_EQ(state.Texts.PlotTitle, " Current Airfoil: 0012");
 
     surface.clearItems();
-    ASSERT_TRUE(draw(2).ok);
+    ASSERT_TRUE(draw(2).ok());
     EXPECT_EQ(textCount("Cl/Cm vs AOA"), 6);
     EXPECT_EQ(textCount("Angle of Attack (Deg.)"), 6);
     EXPECT_EQ(textCount("Cl and Cm about c/4"), 6);
 
     surface.clearItems();
-    ASSERT_TRUE(draw(3).ok);
+    ASSERT_TRUE(draw(3).ok());
     EXPECT_EQ(textCount("Transition Pt. (--- Lower Surf.)"), 6);
     EXPECT_EQ(textCount("Transition Location %c"), 6);
 }
 
 TEST_F(PolarViews, CurvesTakeTheColumnsAndStylesOfTheirView) {
     store(2);
-    ASSERT_TRUE(draw(1).ok);
+    ASSERT_TRUE(draw(1).ok());
     const auto cd = curveSegment(1, PolarCl, PolarCd);
     ASSERT_TRUE(cd);
     EXPECT_EQ(cd->pen.style, DrawSolid);
     EXPECT_EQ(cd->pen.width, 1);
 
     surface.clearItems();
-    ASSERT_TRUE(draw(2).ok);
+    ASSERT_TRUE(draw(2).ok());
     ASSERT_NE(curveSegment(1, PolarAngle, PolarCl), std::nullopt);
     ASSERT_TRUE(curveSegment(1, PolarAngle, PolarCm));
     EXPECT_EQ(curveSegment(1, PolarAngle, PolarCl)->pen.color, curveSegment(1, PolarAngle, PolarCm)->pen.color);
 
     surface.clearItems();
-    ASSERT_TRUE(draw(3).ok);
+    ASSERT_TRUE(draw(3).ok());
     const auto upper = curveSegment(1, PolarCl, PolarUpperTransition);
     const auto lower = curveSegment(1, PolarCl, PolarLowerTransition);
     ASSERT_TRUE(upper);
@@ -117,7 +117,7 @@ TEST_F(PolarViews, CurvesTakeTheColumnsAndStylesOfTheirView) {
 TEST_F(PolarViews, ColoursRunFromBlueToLightBlueOnWhite) {
     store(10);
     surface.SetBackColor(QBColor(15));
-    ASSERT_TRUE(draw(1).ok);
+    ASSERT_TRUE(draw(1).ok());
     const int expected[] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 1};
     for (int j = 0; j < 10; ++j) {
         const auto l = curveSegment(j, PolarCl, PolarCd);
@@ -129,7 +129,7 @@ TEST_F(PolarViews, ColoursRunFromBlueToLightBlueOnWhite) {
 TEST_F(PolarViews, ColoursRunThroughTheLightOnesOnBlack) {
     store(7);
     surface.SetBackColor(QBColor(0));
-    ASSERT_TRUE(draw(1).ok);
+    ASSERT_TRUE(draw(1).ok());
     const int expected[] = {9, 10, 11, 12, 13, 14, 9};
     for (int j = 0; j < 7; ++j) {
         const auto l = curveSegment(j, PolarCl, PolarCd);
@@ -141,7 +141,7 @@ TEST_F(PolarViews, ColoursRunThroughTheLightOnesOnBlack) {
 TEST_F(PolarViews, LegendNamesEveryPolarInItsColourRightOfTheFrame) {
     store(2);
     surface.SetBackColor(QBColor(15));
-    ASSERT_TRUE(draw(1).ok);
+    ASSERT_TRUE(draw(1).ok());
     const Item* header = surface.findText("       Airfoil  Flap     Re");
     ASSERT_NE(header, nullptr);
     EXPECT_GT(header->x1, 2.4); // in the wide margin right of the Cl axis
@@ -186,7 +186,7 @@ TEST_F(PolarViews, LegendColumnsNeverOverlapAndStayInThePicture) {
         state.Polars.Polars.push_back(syntheticPolar(key, 1));
         state.PolarCount = 2;
         surface.SetBackColor(QBColor(15));
-        ASSERT_TRUE(draw(1).ok) << what;
+        ASSERT_TRUE(draw(1).ok()) << what;
         std::vector<const Item*> row;
         const std::vector<Item> texts = surface.texts();
         for (const Item& t : texts)
@@ -215,7 +215,7 @@ TEST_F(PolarViews, LegendColumnsNeverOverlapAndStayInThePicture) {
 
 TEST_F(PolarViews, WideMarginWhileDrawingAndScaleGraphClearedAfter) {
     store(1);
-    ASSERT_TRUE(draw(1).ok);
+    ASSERT_TRUE(draw(1).ok());
     EXPECT_EQ(state.ScaleGraph, 0);
     // Right edge xmax + 3.5 mx, left edge xmin - mx: mx = 20 * 4 * 8 / 800 = 0.4 before the scale is set.
     const double left = surface.ScaleLeft(), right = left + surface.ScaleWidth();
@@ -228,7 +228,7 @@ TEST_F(PolarViews, AFailedSweepDrawsNothingAndLeavesScaleGraph) {
     store(1);
     state.Polars.Polars[0].Key.re = 1e6;
     const CommandResult r = draw(1);
-    EXPECT_FALSE(r.ok);
+    EXPECT_FALSE(r.ok());
     EXPECT_EQ(state.ScaleGraph, 0);
     EXPECT_EQ(textCount("Lift/Drag Polar"), 0);
 }

@@ -81,7 +81,7 @@ struct Templates : ::testing::Test {
 TEST_F(Templates, OneSectionOfSixInchesPrintsOneTemplateAtTrueSizeWithTheExactLabel) {
     PagedPrinter p;
     const CommandResult r = PrintTemplates(p, st, job(6, 6, 1));
-    ASSERT_TRUE(r.ok) << r.message;
+    ASSERT_TRUE(r.ok()) << r.message();
     EXPECT_EQ(p.pageCount(), 1);
     const Labels l = labelsOf(p);
     ASSERT_EQ(l.text.size(), 1u);
@@ -113,7 +113,7 @@ TEST_F(Templates, OneSectionOfSixInchesPrintsOneTemplateAtTrueSizeWithTheExactLa
 
 TEST_F(Templates, TaperedWingGivesLinearChordsSpanStationsAndStackedTemplates) {
     PagedPrinter p;
-    ASSERT_TRUE(PrintTemplates(p, st, job(10, 5, 3)).ok);
+    ASSERT_TRUE(PrintTemplates(p, st, job(10, 5, 3)).ok());
     const Labels l = labelsOf(p);
     ASSERT_EQ(l.text.size(), 3u);
     EXPECT_EQ(l.text[0], "|__ 0012 Airfoil #1: chord = 10.00 in.;  span location = 0.0 %  Page 1");
@@ -131,7 +131,7 @@ TEST_F(Templates, TaperedWingGivesLinearChordsSpanStationsAndStackedTemplates) {
 TEST_F(Templates, RootLongerThanThePagePrintsEveryStripOnItsOwnPage) {
     PagedPrinter p;
     const double root = 25; // Int(25 / 11) + 1 = 3 strips
-    ASSERT_TRUE(PrintTemplates(p, st, job(root, 20, 2)).ok);
+    ASSERT_TRUE(PrintTemplates(p, st, job(root, 20, 2)).ok());
     EXPECT_EQ(p.pageCount(), 3);
     const Labels l = labelsOf(p);
     ASSERT_EQ(l.text.size(), 6u); // every strip repeats both sections
@@ -158,7 +158,7 @@ TEST_F(Templates, RootLongerThanThePagePrintsEveryStripOnItsOwnPage) {
 TEST_F(Templates, FullRowContinuesOnANewPageWithoutBlankPages) {
     PagedPrinter p;
     const int n = 10;
-    ASSERT_TRUE(PrintTemplates(p, st, job(6, 6, n)).ok);
+    ASSERT_TRUE(PrintTemplates(p, st, job(6, 6, n)).ok());
     // A template of chord c takes c * 0.12 + 0.25 in; after k of them the row
     // is full when k (c * 0.12 + 0.25) + c * 0.12 + 0.16 > 8.5.
     auto fullAfter = [](double chord) {
@@ -179,7 +179,7 @@ TEST_F(Templates, FullRowContinuesOnANewPageWithoutBlankPages) {
 
     // A row that fills up with the last section of a strip starts no empty page.
     PagedPrinter q;
-    ASSERT_TRUE(PrintTemplates(q, st, job(12, 12, fullAfter(12))).ok); // 2 strips of one full row
+    ASSERT_TRUE(PrintTemplates(q, st, job(12, 12, fullAfter(12))).ok()); // 2 strips of one full row
     EXPECT_EQ(q.pageCount(), 2);
     for (int page : labelsOf(q).page)
         EXPECT_LT(page, 2);
@@ -189,7 +189,7 @@ TEST_F(Templates, CentimetresUseTheirOwnUnitTextGapAndScale) {
     PagedPrinter p;
     TemplateJob j = job(15, 10, 2);
     j.Centimetres = true;
-    ASSERT_TRUE(PrintTemplates(p, st, j).ok);
+    ASSERT_TRUE(PrintTemplates(p, st, j).ok());
     const Labels l = labelsOf(p);
     ASSERT_EQ(l.text.size(), 2u);
     EXPECT_EQ(l.text[0], "|__ 0012 Airfoil #1: chord = 15.00 cm.;  span location = 0.0 %  Page 1");
@@ -205,7 +205,7 @@ TEST_F(Templates, CentimetresUseTheirOwnUnitTextGapAndScale) {
 TEST_F(Templates, PrintedInsetRunsSkinInsideTheOutlineAndEndsBeforeTheTrailingEdge) {
     PagedPrinter p;
     const double skin = 0.2; // the 6-in ellipse is 0.72 in thick
-    ASSERT_TRUE(PrintTemplates(p, st, job(6, 6, 1, skin)).ok);
+    ASSERT_TRUE(PrintTemplates(p, st, job(6, 6, 1, skin)).ok());
     Loop outline;
     for (const auto& ln : linesOfStyle(p, DrawSolid))
         outline.push_back({ln.x1, ln.y1});
@@ -227,7 +227,7 @@ TEST_F(Templates, PrintedInsetRunsSkinInsideTheOutlineAndEndsBeforeTheTrailingEd
     EXPECT_NEAR(last, 3 + reach, 0.1);
     // A chord of 0 without skin still prints its label and only finite coordinates.
     PagedPrinter z;
-    ASSERT_TRUE(PrintTemplates(z, st, job(0, 0, 1, 0)).ok);
+    ASSERT_TRUE(PrintTemplates(z, st, job(0, 0, 1, 0)).ok());
     EXPECT_EQ(labelsOf(z).text.size(), 1u);
     for (const auto& ln : z.lines())
         EXPECT_TRUE(std::isfinite(ln.x1) && std::isfinite(ln.y1) && std::isfinite(ln.x2) && std::isfinite(ln.y2));
@@ -254,27 +254,27 @@ TEST_F(Templates, JobsThatCannotBePrintedDrawNothingAndSaySo) {
     for (const Case& c : cases) {
         PagedPrinter p;
         const CommandResult r = PrintTemplates(p, st, c.job);
-        EXPECT_FALSE(r.ok);
-        EXPECT_NE(r.message.find(c.words), std::string::npos) << r.message;
-        EXPECT_NE(r.message.find("nothing was printed"), std::string::npos) << r.message;
-        EXPECT_TRUE(p.items().empty()) << r.message;
-        EXPECT_EQ(p.pageCount(), 1) << r.message;
+        EXPECT_FALSE(r.ok());
+        EXPECT_NE(r.message().find(c.words), std::string::npos) << r.message();
+        EXPECT_NE(r.message().find("nothing was printed"), std::string::npos) << r.message();
+        EXPECT_TRUE(p.items().empty()) << r.message();
+        EXPECT_EQ(p.pageCount(), 1) << r.message();
     }
     // A printer that reports no page height.
     struct Flat : PagedPrinter {
         double deviceHeight() const override { return 0; }
     } flat;
     const CommandResult r = PrintTemplates(flat, st, cm);
-    EXPECT_FALSE(r.ok);
-    EXPECT_NE(r.message.find("printable area"), std::string::npos) << r.message;
+    EXPECT_FALSE(r.ok());
+    EXPECT_NE(r.message().find("printable area"), std::string::npos) << r.message();
     EXPECT_TRUE(flat.items().empty());
     // Not on a picture area, and not without a section.
     RecordingSurface screen(850, 1100, false, 100);
-    EXPECT_FALSE(PrintTemplates(screen, st, cm).ok);
+    EXPECT_FALSE(PrintTemplates(screen, st, cm).ok());
     EXPECT_TRUE(screen.items().empty());
     SharedState empty;
     PagedPrinter p;
-    EXPECT_FALSE(PrintTemplates(p, empty, cm).ok);
+    EXPECT_FALSE(PrintTemplates(p, empty, cm).ok());
     EXPECT_TRUE(p.items().empty());
 }
 
@@ -309,7 +309,7 @@ TEST_F(Templates, EveryPageCarriesATrueLengthCalibrationBarWithItsWords) {
         PagedPrinter p;
         TemplateJob j = cm ? job(60, 60, 12) : job(25, 25, 12); // several strips and full rows
         j.Centimetres = cm;
-        ASSERT_TRUE(PrintTemplates(p, st, j).ok);
+        ASSERT_TRUE(PrintTemplates(p, st, j).ok());
         ASSERT_GT(p.pageCount(), 3);
         const double length = cm ? 10 : 5, step = cm ? 0.1 : 0.25;
         for (const Bar& b : barsOf(p)) {
@@ -329,7 +329,7 @@ TEST_F(Templates, EveryPageCarriesATrueLengthCalibrationBarWithItsWords) {
 
 TEST_F(Templates, StripsOfALongChordCarryJoinMarksThatMeetAcrossTheEdge) {
     PagedPrinter p;
-    ASSERT_TRUE(PrintTemplates(p, st, job(25, 15, 2)).ok); // 3 strips; the 15-in tip needs two
+    ASSERT_TRUE(PrintTemplates(p, st, job(25, 15, 2)).ok()); // 3 strips; the 15-in tip needs two
     ASSERT_EQ(p.pageCount(), 3);
     std::vector<std::vector<std::string>> joins(3);
     std::vector<std::vector<std::pair<double, double>>> bottomTicks(3), topTicks(3); // x and the edge they touch
@@ -358,7 +358,7 @@ TEST_F(Templates, StripsOfALongChordCarryJoinMarksThatMeetAcrossTheEdge) {
     }
     // A chord that fits on one page has none.
     PagedPrinter q;
-    ASSERT_TRUE(PrintTemplates(q, st, job(10, 6, 3)).ok);
+    ASSERT_TRUE(PrintTemplates(q, st, job(10, 6, 3)).ok());
     for (const auto& it : q.items())
         EXPECT_FALSE(it.text.starts_with("join")) << it.text;
 }

@@ -57,7 +57,7 @@ struct TemplatesPdf : ::testing::Test {
 
 TEST_F(TemplatesPdf, SixInchChordPrintsSixInchesLongOnTheRasterisedPage) {
     const std::string path = outPath("template-6in.pdf");
-    ASSERT_TRUE(print(path, 6, 1, 0.1).ok);
+    ASSERT_TRUE(print(path, 6, 1, 0.1).ok());
     EXPECT_EQ(pageCount(path), 1);
     if (std::system("pdftoppm -v > /dev/null 2>&1") != 0) GTEST_SKIP() << "pdftoppm is not installed";
 
@@ -124,7 +124,7 @@ TEST_F(TemplatesPdf, CalibrationBarMeasuresItsLengthOnLetterAndA4) {
     for (const Case& c : {Case{QPageSize::Letter, 8.5, false, 5}, Case{QPageSize::A4, 210 / 25.4, false, 5},
                           Case{QPageSize::A4, 210 / 25.4, true, 10 / 2.54}}) {
         const std::string path = outPath("template-bar.pdf");
-        ASSERT_TRUE(print(path, 6, 2, 0.05, c.page, c.centimetres).ok);
+        ASSERT_TRUE(print(path, 6, 2, 0.05, c.page, c.centimetres).ok());
         const QImage img = rasterise(path, dpi);
         if (img.isNull()) GTEST_SKIP() << "pdftoppm is not installed";
         EXPECT_NEAR(img.width(), c.widthInches * dpi, 1);
@@ -139,12 +139,12 @@ TEST_F(TemplatesPdf, CalibrationBarMeasuresItsLengthOnLetterAndA4) {
 
 TEST_F(TemplatesPdf, LongChordPrintsOnePagePerStripAndARefusedJobLeavesNoPage) {
     const std::string path = outPath("template-strips.pdf");
-    ASSERT_TRUE(print(path, 23, 2).ok); // Int(23 / 11) + 1 = 3 strips on Letter
+    ASSERT_TRUE(print(path, 23, 2).ok()); // Int(23 / 11) + 1 = 3 strips on Letter
     EXPECT_EQ(pageCount(path), 3);
 
     const std::string refused = outPath("template-refused.pdf");
     const CommandResult r = print(refused, 6, 0);
-    EXPECT_FALSE(r.ok);
+    EXPECT_FALSE(r.ok());
     EXPECT_LE(pageCount(refused), 1); // at most the empty page the file format needs
 }
 

@@ -73,8 +73,8 @@ CommandResult SolveAt(SharedState& s, double alpha) {
 bool BoundaryLayerRuns(SharedState& s, std::string& message) {
     s.CompBlFlag = 1;
     const CommandResult bl = BoundaryLayer(s);
-    message = bl.message;
-    return bl.ok;
+    message = bl.message();
+    return bl.ok();
 }
 
 const std::vector<double> Angles = {-4, 0, 4, 8};
@@ -90,7 +90,7 @@ TEST_P(FlapSettings, FrontStagnationPointAndBoundaryLayer) {
     SharedState plain = FlapState(section, 0, 0);
     for (double alpha : Angles) {
         std::string message;
-        plainRuns[alpha] = SolveAt(plain, alpha).ok && BoundaryLayerRuns(plain, message);
+        plainRuns[alpha] = SolveAt(plain, alpha).ok() && BoundaryLayerRuns(plain, message);
     }
     int layers = 0;
     for (double length : Lengths())
@@ -99,7 +99,7 @@ TEST_P(FlapSettings, FrontStagnationPointAndBoundaryLayer) {
             for (double alpha : Angles) {
                 const std::string what = Describe(section, length, deflection, alpha);
                 const CommandResult r = SolveAt(s, alpha);
-                ASSERT_TRUE(r.ok) << what << ": " << r.message;
+                ASSERT_TRUE(r.ok()) << what << ": " << r.message();
                 EXPECT_LT(s.SectionX[s.StagPoint], 0.25) << what;
                 std::string message;
                 if (plainRuns[alpha]) {
@@ -125,7 +125,7 @@ TEST(FlapSweep, FrontStagnationPointAtFewAndManyPoints) {
                     for (double alpha : Angles) {
                         const std::string what =
                             Describe(section, length, deflection, alpha) + " " + std::to_string(2 * surfacePoints);
-                        ASSERT_TRUE(SolveAt(s, alpha).ok) << what;
+                        ASSERT_TRUE(SolveAt(s, alpha).ok()) << what;
                         EXPECT_LT(s.SectionX[s.StagPoint], 0.25) << what;
                     }
                 }
@@ -142,9 +142,10 @@ struct Separation {
 
 Separation SeparationAt(SharedState& w, double alpha) {
     Separation out;
-    if (!SolveAt(w, alpha).ok) return out;
-    const DragResult d = ComputeDrag(DragInputsOf(w, alpha));
-    if (!d.ok) return out;
+    if (!SolveAt(w, alpha).ok()) return out;
+    const Result<DragResult> layers = ComputeDrag(DragInputsOf(w, alpha));
+    if (!layers) return out;
+    const DragResult& d = layers.value();
     const auto arc = [](const SurfaceStations& st, int last) {
         return last < st.count - 1 ? st.s[size_t(st.count)] - st.s[size_t(last)] : 0.0;
     };
@@ -181,10 +182,10 @@ TEST_P(FlappedPolars, AreSmoothInTheAttachedRange) {
         for (double sign : {-1.0, 1.0})
             for (double deflection : Deflections(sign)) {
                 SharedState s = FlapState(section, length, deflection);
-                ASSERT_TRUE(RecomputeForRedraw(s).ok);
+                ASSERT_TRUE(RecomputeForRedraw(s).ok());
                 const PolarOutcome o = Polar(s);
                 const std::string what = Describe(section, length, deflection, 0);
-                ASSERT_TRUE(o.result.ok) << what << ": " << o.result.message;
+                ASSERT_TRUE(o.result.ok()) << what << ": " << o.result.message();
                 const StoredPolar& polar = ActivePolars(s)[size_t(o.polar - 1)];
                 const std::vector<PolarRow>& rows = polar.PolarData;
                 ASSERT_EQ(rows.size(), 21u) << what;

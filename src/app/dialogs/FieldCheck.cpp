@@ -11,7 +11,7 @@ namespace ribcraft {
 void DialogCheck::refuse(std::string field, std::string message) {
     if (refused()) return;
     m_refusedField = std::move(field);
-    m_message = std::move(message);
+    m_refusal = Status::Error(ErrorKind::InvalidInput, std::move(message));
 }
 
 void DialogCheck::pull(std::string field, std::string text, std::string note) {

@@ -12,6 +12,8 @@
 #include <string_view>
 #include <vector>
 
+#include "base/Status.h"
+
 namespace ribcraft {
 
 // A box whose value was pulled into range: the text it shows now and why.
@@ -27,8 +29,10 @@ public:
     void refuse(std::string field, std::string message);
     void pull(std::string field, std::string text, std::string note);
 
-    bool refused() const { return !m_message.empty(); }
-    const std::string& message() const { return m_message; }
+    bool refused() const { return !m_refusal.ok(); }
+    const std::string& message() const { return m_refusal.message(); }
+    // The first refusal as an InvalidInput status; Ok when nothing was refused.
+    const Status& status() const { return m_refusal; }
     const std::string& refusedField() const { return m_refusedField; }
     const std::vector<PulledField>& pulled() const { return m_pulled; }
     // Nothing refused and nothing pulled: OK may go on.
@@ -37,7 +41,8 @@ public:
     std::string notes() const;
 
 private:
-    std::string m_message, m_refusedField;
+    Status m_refusal;
+    std::string m_refusedField;
     std::vector<PulledField> m_pulled;
 };
 

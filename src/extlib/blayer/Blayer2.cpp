@@ -29,7 +29,7 @@ void Blayer2(double& ArcLength, double& EdgeVelocity, double& Re, double& Profil
     in.roughness = Roughness;
     in.transitionCode = TransitionCode;
     in.gridHeight = GridHeight;
-    if (!bl::CheckInput(in).empty()) {
+    if (!bl::CheckInput(in)) {
         SolvedCount = 0;
         return;
     }

@@ -13,6 +13,10 @@ namespace ribcraft::blayer {
 
 namespace {
 
+Status refused(const char* reason) {
+    return Status::Error(ErrorKind::KernelRefused, reason);
+}
+
 bool positive(const MarchInput& in, int n) {
     return n >= 0 && n < static_cast<int>(in.s.size()) && in.s[n] > 0.0 && in.ue[n] > 0.0;
 }
@@ -138,19 +142,20 @@ bool solveAt(const Grid& g, const StationTerms& terms, const MarchInput& in, int
 
 } // namespace
 
-std::string CheckInput(const MarchInput& in) {
+Status CheckInput(const MarchInput& in) {
     const int n = static_cast<int>(in.s.size());
-    if (n < 1 || n > cap::BlStations) return "station count out of range";
-    if (static_cast<int>(in.ue.size()) != n) return "edge velocities do not match the stations";
-    if (in.intervals < 2 || in.intervals + 1 > cap::BlProfilePoints) return "points across the layer out of range";
-    if (!std::isfinite(in.re) || in.re <= 0) return "Reynolds number must be positive";
-    if (!std::isfinite(in.gridHeight) || in.gridHeight <= 0) return "grid height must be positive";
-    if (!std::isfinite(in.roughness) || in.roughness < 0) return "roughness must not be negative";
-    if (in.transitionCode < 0 || in.transitionCode > 2) return "unknown transition code";
+    if (n < 1 || n > cap::BlStations) return refused("station count out of range");
+    if (static_cast<int>(in.ue.size()) != n) return refused("edge velocities do not match the stations");
+    if (in.intervals < 2 || in.intervals + 1 > cap::BlProfilePoints)
+        return refused("points across the layer out of range");
+    if (!std::isfinite(in.re) || in.re <= 0) return refused("Reynolds number must be positive");
+    if (!std::isfinite(in.gridHeight) || in.gridHeight <= 0) return refused("grid height must be positive");
+    if (!std::isfinite(in.roughness) || in.roughness < 0) return refused("roughness must not be negative");
+    if (in.transitionCode < 0 || in.transitionCode > 2) return refused("unknown transition code");
     for (int k = 0; k < n; ++k)
-        if (!std::isfinite(in.s[k]) || !std::isfinite(in.ue[k])) return "station values must be numbers";
-    if (in.s[0] < 0) return "arc length must not be negative";
-    return {};
+        if (!std::isfinite(in.s[k]) || !std::isfinite(in.ue[k])) return refused("station values must be numbers");
+    if (in.s[0] < 0) return refused("arc length must not be negative");
+    return Status::Ok();
 }
 
 double FirstGridStep(const MarchInput& in) {

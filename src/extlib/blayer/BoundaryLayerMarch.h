@@ -21,8 +21,9 @@
 //      Re_theta, a large value trips the layer right after the stagnation
 //      point).
 
-#include <string>
 #include <vector>
+
+#include "base/Status.h"
 
 namespace ribcraft::blayer {
 
@@ -57,8 +58,8 @@ struct MarchResult {
     StopReason stop = StopReason::End;
 };
 
-// Empty when the input can be marched; otherwise why not.
-std::string CheckInput(const MarchInput& in);
+// Ok when the input can be marched; otherwise KernelRefused with the reason.
+Status CheckInput(const MarchInput& in);
 
 // First step of the grid across the layer for the given settings.
 double FirstGridStep(const MarchInput& in);

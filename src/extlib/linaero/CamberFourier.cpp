@@ -104,24 +104,27 @@ bool panelIntegrals(std::span<const double> x, std::span<const double> y, Integr
     return true;
 }
 
-std::string CheckInput(double alpha, std::span<const double> xc, std::span<const double> yc, int order) {
-    if (xc.size() != yc.size()) return "camber line: x and y station counts differ";
-    if (xc.size() < 2) return "camber line: fewer than 2 stations";
-    if (order < 1) return "camber line: resolution below 1";
-    if (!std::isfinite(alpha)) return "camber line: angle of attack is not a number";
+Status refused(std::string reason) {
+    return Status::Error(ErrorKind::KernelRefused, std::move(reason));
+}
+
+Status CheckInput(double alpha, std::span<const double> xc, std::span<const double> yc, int order) {
+    if (xc.size() != yc.size()) return refused("camber line: x and y station counts differ");
+    if (xc.size() < 2) return refused("camber line: fewer than 2 stations");
+    if (order < 1) return refused("camber line: resolution below 1");
+    if (!std::isfinite(alpha)) return refused("camber line: angle of attack is not a number");
     for (size_t i = 0; i < xc.size(); ++i) {
-        if (!std::isfinite(xc[i]) || !std::isfinite(yc[i])) return "camber line: station is not a number";
-        if (xc[i] < 0.0 || xc[i] > 1.0) return "camber line: station outside the chord";
+        if (!std::isfinite(xc[i]) || !std::isfinite(yc[i])) return refused("camber line: station is not a number");
+        if (xc[i] < 0.0 || xc[i] > 1.0) return refused("camber line: station outside the chord");
     }
-    return {};
+    return Status::Ok();
 }
 
 } // namespace
 
-FourierResult CamberFourier(double alpha, std::span<const double> xc, std::span<const double> yc, int order) {
-    FourierResult result;
-    result.message = CheckInput(alpha, xc, yc, order);
-    if (!result.message.empty()) return result;
+Result<FourierCoefficients> CamberFourier(double alpha, std::span<const double> xc, std::span<const double> yc,
+                                          int order) {
+    if (Status input = CheckInput(alpha, xc, yc, order); !input) return input;
 
     // Quadrature points asked for beyond the straight panels: refine with the
     // spline, two Gauss points per part of a station interval.
@@ -133,18 +136,15 @@ FourierResult CamberFourier(double alpha, std::span<const double> xc, std::span<
                                                       std::max<long long>(1, MaxPoints / (2 * intervals)));
         I = splineIntegrals(xc, yc, static_cast<int>(steps));
     } else if (!panelIntegrals(xc, yc, I)) {
-        result.message = "camber line: step at the leading or trailing edge";
-        return result;
+        return refused("camber line: step at the leading or trailing edge");
     }
-    if (!std::all_of(I.begin(), I.end(), [](double v) { return std::isfinite(v); })) {
-        result.message = "camber line: slope too large";
-        return result;
-    }
+    if (!std::all_of(I.begin(), I.end(), [](double v) { return std::isfinite(v); }))
+        return refused("camber line: slope too large");
     const double pi = std::numbers::pi;
+    FourierCoefficients result;
     result.A[0] = alpha - I[0] / pi;
     for (int k = 1; k < CoefficientCount; ++k)
         result.A[k] = 2.0 / pi * I[k];
-    result.ok = true;
     return result;
 }
 

@@ -20,7 +20,8 @@
 
 #include <array>
 #include <span>
-#include <string>
+
+#include "base/Status.h"
 
 namespace ribcraft::linaero {
 
@@ -28,14 +29,15 @@ inline constexpr int CoefficientCount = 9;
 // Upper bound of the number of quadrature points, whatever `order` asks.
 inline constexpr int MaxPoints = 100000;
 
-struct FourierResult {
-    bool ok = false;
-    std::string message; // why the line was refused; empty when ok
+struct FourierCoefficients {
     std::array<double, CoefficientCount> A{};
 };
 
 // alpha in radians; xc, yc the stations (same length, at least 2, x within
-// [0, 1]); order the number of quadrature points (at least 1).
-FourierResult CamberFourier(double alpha, std::span<const double> xc, std::span<const double> yc, int order);
+// [0, 1]); order the number of quadrature points (at least 1). A line that
+// breaks these rules or cannot be integrated is refused (KernelRefused, with
+// the reason).
+Result<FourierCoefficients> CamberFourier(double alpha, std::span<const double> xc, std::span<const double> yc,
+                                          int order);
 
 } // namespace ribcraft::linaero

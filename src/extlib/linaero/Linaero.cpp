@@ -28,11 +28,12 @@ void linaero(float& alpha, float& yc, float& xc, int32_t& n, int32_t& order, flo
     const float* y = &yc;
     const float* x = &xc;
     std::vector<double> xs(x, x + n), ys(y, y + n);
-    const ribcraft::linaero::FourierResult r = ribcraft::linaero::CamberFourier(alpha, xs, ys, order);
-    if (!r.ok) return;
+    const ribcraft::Result<ribcraft::linaero::FourierCoefficients> r =
+        ribcraft::linaero::CamberFourier(alpha, xs, ys, order);
+    if (!r) return;
     float values[ribcraft::linaero::CoefficientCount];
     for (int k = 0; k < ribcraft::linaero::CoefficientCount; ++k) {
-        values[k] = static_cast<float>(r.A[k]);
+        values[k] = static_cast<float>(r->A[k]);
         if (!std::isfinite(values[k])) return; // beyond the range of a 4-byte float
     }
     float* out[ribcraft::linaero::CoefficientCount] = {&A0, &A1, &A2, &A3, &A4, &A5, &A6, &A7, &A8};
