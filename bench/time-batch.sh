@@ -16,7 +16,7 @@ set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 new="$here/../build/src/batch/ribcraft-batch"
 old=""
-runs=40
+runs=100
 polars=0
 positional=0
 while [ $# -gt 0 ]; do
@@ -44,25 +44,6 @@ printf 'naca 2412\npoints 160\nsweep -20 20 2 inviscid\n' > "$work/sweep.txt"
     for a in $(seq -20 2 20); do printf 'alpha %s\nreport\n' "$a"; done
 } > "$work/sweep-old.txt"
 
-# CPU milliseconds per run of BINARY SCRIPT: user + system time of the tool's
-# own processes (exec, loading, the script), summed over $runs runs from the
-# kernel's accounting of each child (wait4), so no shell work is counted.
-cpu_ms() {
-    local bin="$1" script="$2"
-    "$bin" "$script" > /dev/null 2>&1 || { echo "failed: $bin $script" >&2; return 1; }
-    python3 - "$runs" "$bin" "$script" <<'PY'
-import os, sys
-runs, argv = int(sys.argv[1]), sys.argv[2:]
-null = os.open(os.devnull, os.O_WRONLY)
-total = 0.0
-for _ in range(runs):
-    pid = os.posix_spawn(argv[0], argv, os.environ, file_actions=[(os.POSIX_SPAWN_DUP2, null, 1), (os.POSIX_SPAWN_DUP2, null, 2)])
-    _, _, usage = os.wait4(pid, 0)
-    total += usage.ru_utime + usage.ru_stime
-print(f"{total * 1000 / runs:.2f}", end="")
-PY
-}
-
 has_sweep() {
     printf 'sweep 0 0 1 inviscid\n' | "$1" > /dev/null 2>&1
 }
@@ -71,26 +52,65 @@ script_for() { # BINARY NAME -> script path
     if [ "$2" = sweep ] && ! has_sweep "$1"; then echo "$work/sweep-old.txt"; else echo "$work/$2.txt"; fi
 }
 
-printf '%-40s %10s   (the smallest process: /bin/true)\n' "reference" "$(cpu_ms /bin/true "")"
-printf '%-40s %10s %10s %8s' "script (CPU per run, $runs runs)" "new ms" "target ms" "new/tgt"
-[ -n "$old" ] && printf ' %10s %8s' "old ms" "old/new"
-printf '\n'
-for entry in "empty:start-up alone:-" "one:naca 0012, 120 points, alpha 4, results:5" \
-    "sweep:inviscid sweep -20..20 by 2, 2412, 160 pts:8"; do
-    name=${entry%%:*}
-    rest=${entry#*:}
-    label=${rest%:*}
-    target=${rest##*:}
-    n=$(cpu_ms "$new" "$(script_for "$new" "$name")")
-    printf '%-40s %10s %10s' "$label" "$n" "$target"
-    if [ "$target" = - ]; then printf ' %8s' -; else awk -v a="$n" -v b="$target" 'BEGIN { printf " %8.2f", a / b }'; fi
-    if [ -n "$old" ]; then
-        o=$(cpu_ms "$old" "$(script_for "$old" "$name")")
-        printf ' %10s' "$o"
-        awk -v a="$o" -v b="$n" 'BEGIN { printf " %8.2f", a / b }'
-    fi
-    printf '\n'
+# Each script with each binary (and /bin/true, the smallest process there is,
+# as the machine's own floor), run $runs times in turn so that a busy moment
+# of the machine falls on all of them alike. The CPU time of a run is the
+# user + system time the kernel accounts to the tool's own process (exec,
+# loading, the script; no shell work), read with wait4. Prints the median
+# and the quartiles in milliseconds.
+rows="empty:start-up alone:-
+one:naca 0012, 120 points, alpha 4, results:5
+sweep:inviscid sweep -20..20 by 2, 2412, 160 pts:8"
+for bin in "$new" ${old:+"$old"}; do
+    while IFS=: read -r name _ _; do
+        script=$(script_for "$bin" "$name")
+        "$bin" "$script" > /dev/null 2>&1 || { echo "failed: $bin $script" >&2; exit 1; }
+    done <<< "$rows"
 done
+python3 - "$runs" "$work" "$new" "$old" "$rows" "$(script_for "$new" sweep)" "${old:+$(script_for "$old" sweep)}" <<'PY'
+import os, statistics, sys
+runs, work, new, old, rows, new_sweep, old_sweep = int(sys.argv[1]), *sys.argv[2:]
+null = os.open(os.devnull, os.O_WRONLY)
+
+def cpu_ms(argv):
+    pid = os.posix_spawn(argv[0], argv, os.environ,
+                         file_actions=[(os.POSIX_SPAWN_DUP2, null, 1), (os.POSIX_SPAWN_DUP2, null, 2)])
+    _, _, usage = os.wait4(pid, 0)
+    return (usage.ru_utime + usage.ru_stime) * 1000
+
+table = [line.split(":") for line in rows.splitlines()]
+def script(binary, name):
+    if name == "sweep":
+        return new_sweep if binary == new else old_sweep
+    return f"{work}/{name}.txt"
+jobs = [("true", None, ["/bin/true"])]
+for name, _, _ in table:
+    for binary in filter(None, (new, old)):
+        jobs.append((name, binary, [binary, script(binary, name)]))
+times = {(name, binary): [] for name, binary, _ in jobs}
+for _ in range(runs):
+    for name, binary, argv in jobs:
+        times[(name, binary)].append(cpu_ms(argv))
+
+def stats(xs):
+    q = statistics.quantiles(xs, n=4)
+    return statistics.median(xs), q[0], q[2]
+
+m, lo, hi = stats(times[("true", None)])
+print(f"{'/bin/true (the floor of this machine)':44s} {m:7.2f}  ({lo:.2f}-{hi:.2f})")
+head = f"{'script: median CPU ms per run (' + str(runs) + ' runs)':44s} {'new':>7s}  {'quartiles':11s} {'target':>6s} {'new/tgt':>7s}"
+if old:
+    head += f" {'old':>7s} {'old/new':>7s}"
+print(head)
+for name, label, target in table:
+    m, lo, hi = stats(times[(name, new)])
+    line = f"{label:44s} {m:7.2f}  {lo:5.2f}-{hi:<5.2f} {target:>6s}"
+    line += f" {m / float(target):7.2f}" if target != "-" else f" {'-':>7s}"
+    if old:
+        o = statistics.median(times[(name, old)])
+        line += f" {o:7.2f} {o / m:7.2f}"
+    print(line)
+PY
 
 [ $polars -eq 1 ] || exit 0
 

@@ -111,7 +111,9 @@ int main(int argc, char** argv) {
     ribcraft::PicturePlugin plugin(ribcraft::PicturePlugin::PathsBeside(self, RIBCRAFT_PICTURES_FROM_BIN));
     if (args.scripts.size() > 1)
         return ribcraft::RunScripts(args.scripts, args.jobs, std::cout, std::cerr, plugin.source());
-    ribcraft::BatchRunner runner(std::cout);
+    // On the heap, which is ready for it, rather than tens of kilobytes of fresh stack.
+    const auto held = std::make_unique<ribcraft::BatchRunner>(std::cout);
+    ribcraft::BatchRunner& runner = *held;
     runner.setPictures(plugin.source());
     runner.setJobs(args.jobs);
     if (args.scripts.empty()) return runner.runScript(std::cin, std::cerr);
