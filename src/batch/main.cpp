@@ -61,14 +61,18 @@ status 1. See ribcraft-batch(1).
 // and freed blocks (a panel system of a few hundred kilobytes, a copy of the
 // state) stay in the heap for the next command instead of going back to the
 // system and returning as fresh pages. Nothing here changes what is computed.
+
 // The untouched stretch of heap before the first huge page (kept reachable).
 void* volatile heldHead = nullptr;
 
 void PrepareHeap() {
-    constexpr size_t Huge = size_t(2) << 20;
+#if defined(__SANITIZE_ADDRESS__)
+    return; // the sanitizer's allocator has a heap of its own
+#endif
+    constexpr size_t Huge = size_t(2) << 20, Pad = size_t(16) << 20;
     mallopt(M_MMAP_THRESHOLD, 64 << 20);
     mallopt(M_TRIM_THRESHOLD, 256 << 20);
-    mallopt(M_TOP_PAD, 16 << 20);
+    mallopt(M_TOP_PAD, int(Pad));
     // A large block grows the heap (its pages are not touched); the whole
     // huge pages inside it are marked for huge-page backing.
     void* probe = std::malloc(4 * Huge);
@@ -77,7 +81,10 @@ void PrepareHeap() {
     const uintptr_t from = (start + Huge - 1) & ~(Huge - 1);
     const uintptr_t to = reinterpret_cast<uintptr_t>(sbrk(0)) & ~(Huge - 1);
     std::free(probe);
-    if (to <= from || madvise(reinterpret_cast<void*>(from), to - from, MADV_HUGEPAGE) != 0) return;
+    // Only a block that came from the heap's own growth (not from a mapping
+    // of its own, where the heap cannot grow) has the heap's end just after it.
+    if (to <= from || to - start > 4 * Huge + Pad + Huge) return;
+    if (madvise(reinterpret_cast<void*>(from), to - from, MADV_HUGEPAGE) != 0) return;
     // The blocks that follow start at the first marked page: the stretch
     // before it stays held by one block that is never touched nor freed.
     const size_t header = 2 * sizeof(size_t);
