@@ -12,6 +12,7 @@
 
 #include <filesystem>
 
+#include "RenderTestSupport.h"
 #include "app/SharedState.h"
 #include "plot/SurfacePlots.h"
 #include "render/ExportView.h"
@@ -19,19 +20,6 @@
 
 namespace ribcraft {
 namespace {
-
-void ensureGuiApp() {
-    static int argc = 1;
-    static char name[] = "test_render";
-    static char* argv[] = {name, nullptr};
-    if (!QGuiApplication::instance()) new QGuiApplication(argc, argv);
-}
-
-std::string outPath(const std::string& name) {
-    const auto dir = std::filesystem::path(RIBCRAFT_BINARY_DIR) / "test-output";
-    std::filesystem::create_directories(dir);
-    return (dir / name).string();
-}
 
 // Pixels that are neither the background nor the ink: the blend of smoothing.
 int blended(const QImage& img) {
@@ -45,7 +33,7 @@ int blended(const QImage& img) {
 }
 
 TEST(PictureQuality, CurvesAreSmoothedFramesStaySharpInvertingUndoesItself) {
-    ensureGuiApp();
+    test::EnsureGuiApp();
     ImageSurface s(120, 80);
     s.SetScaleMode(ScalePixels);
     s.SetBackColor({255, 255, 255});
@@ -70,7 +58,7 @@ TEST(PictureQuality, CurvesAreSmoothedFramesStaySharpInvertingUndoesItself) {
 // At a screen scale of 2 the picture has twice the pixels each way while the
 // plot routines see the same size; what they draw lands at the same place.
 TEST(PictureQuality, ScaledScreensGetMorePixelsForTheSameDrawing) {
-    ensureGuiApp();
+    test::EnsureGuiApp();
     ImageSurface one(200, 100), two(200, 100);
     two.Resize(200, 100, 2);
     for (ImageSurface* s : {&one, &two}) {
@@ -91,7 +79,7 @@ TEST(PictureQuality, ScaledScreensGetMorePixelsForTheSameDrawing) {
 // Export View: the PNG is the same picture the window's drawing area shows at
 // that size; SVG and PDF have the asked size; a file is never left half written.
 TEST(PictureQuality, ExportViewWritesThePictureInEachFormat) {
-    ensureGuiApp();
+    test::EnsureGuiApp();
     SharedState state;
     state.resetToStartup();
     state.VFlag = 9; // the Fourier listing: text only, no solution needed
@@ -102,7 +90,8 @@ TEST(PictureQuality, ExportViewWritesThePictureInEachFormat) {
     SharedState shown = state;
     DrawView(window, shown);
 
-    const std::string png = outPath("export.png"), svg = outPath("export.svg"), pdf = outPath("export.pdf");
+    const std::string png = test::OutPath("export.png"), svg = test::OutPath("export.svg"),
+                      pdf = test::OutPath("export.pdf");
     EXPECT_TRUE(ExportViewFile(state, PictureFormat::Png, 300, 200, png).ok());
     EXPECT_EQ(QImage(QString::fromStdString(png)).convertToFormat(QImage::Format_RGB32), window.image());
 
@@ -130,7 +119,8 @@ TEST(PictureQuality, ExportViewWritesThePictureInEachFormat) {
         return f.readAll();
     }();
     EXPECT_FALSE(ExportViewFile(state, PictureFormat::Png, 0, 200, png).message().empty());
-    EXPECT_FALSE(ExportViewFile(state, PictureFormat::Png, 300, 200, outPath("missing/dir/x.png")).message().empty());
+    EXPECT_FALSE(
+        ExportViewFile(state, PictureFormat::Png, 300, 200, test::OutPath("missing/dir/x.png")).message().empty());
     QFile again(QString::fromStdString(png));
     ASSERT_TRUE(again.open(QIODevice::ReadOnly));
     EXPECT_EQ(again.readAll(), old);

@@ -9,6 +9,7 @@
 #include <filesystem>
 
 #include "../plot/TestSection.h"
+#include "RenderTestSupport.h"
 #include "plot/GraphFrame.h"
 #include "plot/SurfacePlots.h"
 #include "render/QtSurface.h"
@@ -16,22 +17,6 @@
 
 namespace ribcraft {
 namespace {
-
-// Text rendering needs a Gui application (offscreen platform under ctest).
-QGuiApplication& app() {
-    static int argc = 1;
-    static char name[] = "test_render";
-    static char* argv[] = {name, nullptr};
-    static QGuiApplication* a = QGuiApplication::instance() ? nullptr : new QGuiApplication(argc, argv);
-    (void)a;
-    return *static_cast<QGuiApplication*>(QGuiApplication::instance());
-}
-
-std::string outPath(const std::string& name) {
-    const auto dir = std::filesystem::path(RIBCRAFT_BINARY_DIR) / "test-output";
-    std::filesystem::create_directories(dir);
-    return (dir / name).string();
-}
 
 int countColour(const QImage& img, QColor c) {
     int n = 0;
@@ -57,7 +42,7 @@ int countTinted(const QImage& img, int channel) {
 }
 
 struct Render : ::testing::Test {
-    void SetUp() override { app(); }
+    void SetUp() override { test::EnsureGuiApp(); }
 };
 
 TEST_F(Render, CpPlotOnAnImageShowsBothCurveColours) {
@@ -129,7 +114,7 @@ TEST_F(Render, ResizeKeepsAUserScale) {
 }
 
 TEST_F(Render, PdfPageIsAtTrueScale) {
-    const std::string path = outPath("true-scale.pdf");
+    const std::string path = test::OutPath("true-scale.pdf");
     {
         PdfSurface pdf(QString::fromStdString(path), QPageSize::Letter, 600);
         EXPECT_TRUE(pdf.IsPrinter());
@@ -167,7 +152,7 @@ TEST_F(Render, EveryViewRendersToPng) {
             st.UpperColor = 4;
             st.LowerColor = 1;
             st.A[0] = 0.25f;
-            const std::string path = outPath("view" + std::to_string(view) + "-" + std::to_string(sub) + ".png");
+            const std::string path = test::OutPath("view" + std::to_string(view) + "-" + std::to_string(sub) + ".png");
             ASSERT_TRUE(RenderViewToPng(st, 800, 600, path).ok());
             QImage img(QString::fromStdString(path));
             ASSERT_EQ(img.size(), QSize(800, 600)) << path;
@@ -176,7 +161,7 @@ TEST_F(Render, EveryViewRendersToPng) {
     }
     SharedState st;
     EXPECT_FALSE(RenderViewToPng(st, 800, 600, "/nonexistent-dir/x.png").message().empty());
-    EXPECT_FALSE(RenderViewToPng(st, 0, 600, outPath("empty.png")).message().empty());
+    EXPECT_FALSE(RenderViewToPng(st, 0, 600, test::OutPath("empty.png")).message().empty());
 }
 
 } // namespace

@@ -13,24 +13,12 @@
 #include <filesystem>
 
 #include "../plot/TestSection.h"
+#include "RenderTestSupport.h"
 #include "plot/Templates.h"
 #include "render/QtSurface.h"
 
 namespace ribcraft {
 namespace {
-
-void ensureGuiApp() {
-    static int argc = 1;
-    static char name[] = "test_render";
-    static char* argv[] = {name, nullptr};
-    if (!QGuiApplication::instance()) new QGuiApplication(argc, argv);
-}
-
-std::string outPath(const std::string& name) {
-    const auto dir = std::filesystem::path(RIBCRAFT_BINARY_DIR) / "test-output";
-    std::filesystem::create_directories(dir);
-    return (dir / name).string();
-}
 
 int pageCount(const std::string& path) {
     QFile f(QString::fromStdString(path));
@@ -41,7 +29,7 @@ int pageCount(const std::string& path) {
 struct TemplatesPdf : ::testing::Test {
     SharedState st;
     void SetUp() override {
-        ensureGuiApp();
+        test::EnsureGuiApp();
         test::FillEllipse(st, 60, 0.12);
         st.Texts.SectionName = "0012";
     }
@@ -56,13 +44,13 @@ struct TemplatesPdf : ::testing::Test {
 };
 
 TEST_F(TemplatesPdf, SixInchChordPrintsSixInchesLongOnTheRasterisedPage) {
-    const std::string path = outPath("template-6in.pdf");
+    const std::string path = test::OutPath("template-6in.pdf");
     ASSERT_TRUE(print(path, 6, 1, 0.1).ok());
     EXPECT_EQ(pageCount(path), 1);
     if (std::system("pdftoppm -v > /dev/null 2>&1") != 0) GTEST_SKIP() << "pdftoppm is not installed";
 
     const int dpi = 200;
-    const std::string png = outPath("template-6in");
+    const std::string png = test::OutPath("template-6in");
     const std::string cmd =
         "pdftoppm -r " + std::to_string(dpi) + " -png -aaVector no -singlefile '" + path + "' '" + png + "'";
     ASSERT_EQ(std::system(cmd.c_str()), 0) << cmd;
@@ -72,7 +60,7 @@ TEST_F(TemplatesPdf, SixInchChordPrintsSixInchesLongOnTheRasterisedPage) {
     // right of it. Height of "c" in inches from the same device and font.
     double band = 0;
     {
-        PdfSurface probe(QString::fromStdString(outPath("probe.pdf")), QPageSize::Letter, 600);
+        PdfSurface probe(QString::fromStdString(test::OutPath("probe.pdf")), QPageSize::Letter, 600);
         probe.SetScaleMode(ScaleInches);
         band = 1.25 * probe.TextHeight("c");
     }
@@ -123,7 +111,7 @@ TEST_F(TemplatesPdf, CalibrationBarMeasuresItsLengthOnLetterAndA4) {
     };
     for (const Case& c : {Case{QPageSize::Letter, 8.5, false, 5}, Case{QPageSize::A4, 210 / 25.4, false, 5},
                           Case{QPageSize::A4, 210 / 25.4, true, 10 / 2.54}}) {
-        const std::string path = outPath("template-bar.pdf");
+        const std::string path = test::OutPath("template-bar.pdf");
         ASSERT_TRUE(print(path, 6, 2, 0.05, c.page, c.centimetres).ok());
         const QImage img = rasterise(path, dpi);
         if (img.isNull()) GTEST_SKIP() << "pdftoppm is not installed";
@@ -138,11 +126,11 @@ TEST_F(TemplatesPdf, CalibrationBarMeasuresItsLengthOnLetterAndA4) {
 }
 
 TEST_F(TemplatesPdf, LongChordPrintsOnePagePerStripAndARefusedJobLeavesNoPage) {
-    const std::string path = outPath("template-strips.pdf");
+    const std::string path = test::OutPath("template-strips.pdf");
     ASSERT_TRUE(print(path, 23, 2).ok()); // Int(23 / 11) + 1 = 3 strips on Letter
     EXPECT_EQ(pageCount(path), 3);
 
-    const std::string refused = outPath("template-refused.pdf");
+    const std::string refused = test::OutPath("template-refused.pdf");
     const CommandResult r = print(refused, 6, 0);
     EXPECT_FALSE(r.ok());
     EXPECT_LE(pageCount(refused), 1); // at most the empty page the file format needs
