@@ -84,7 +84,7 @@ std::string AsciiFileText(const SharedState& s) {
     src.meshX = std::clamp(s.MeshX, 0, cap::MeshI);
     src.meshY = std::clamp(s.MeshY, 0, cap::MeshJ);
     // No mesh built yet: the store reads as zeros, as a store that was never written.
-    static const std::vector<float> unbuilt(size_t(cap::MeshI) * cap::MeshJ, 0.0f);
+    static const std::vector<float> unbuilt(cap::MeshPoints, 0.0f);
     src.gridX = s.MeshGridX.empty() ? unbuilt.data() : s.MeshGridX.data();
     src.gridY = s.MeshGridY.empty() ? unbuilt.data() : s.MeshGridY.data();
     std::vector<PolarRecord> polars;

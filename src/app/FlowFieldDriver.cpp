@@ -60,8 +60,8 @@ CommandResult ComputeFlowField(SharedState& s, int mode) {
     if (mode == 1) {
         // The user mesh is kept apart from the flow views' fixed mesh.
         if (s.MeshGridX.empty()) {
-            s.MeshGridX.assign(size_t(cap::MeshI) * cap::MeshJ, 0.0f);
-            s.MeshGridY.assign(size_t(cap::MeshI) * cap::MeshJ, 0.0f);
+            s.MeshGridX.assign(cap::MeshPoints, 0.0f);
+            s.MeshGridY.assign(cap::MeshPoints, 0.0f);
         }
         for (int j = 1; j <= m.my; ++j)
             for (int k = 1; k <= m.mx; ++k) {

@@ -52,7 +52,7 @@ Result<PanelCoefficients> CallAirfoil(SharedState& s, int32_t sectionNumber, flo
 
 Status CallFoilGrid(std::vector<float>& x, std::vector<float>& y, int32_t np, int32_t mx, int32_t my, float radius,
                     float clustering, std::vector<float>& gx, std::vector<float>& gy) {
-    gx.assign(size_t(cap::MeshI) * cap::MeshJ, 0.0f);
+    gx.assign(cap::MeshPoints, 0.0f);
     gy.assign(gx.size(), 0.0f);
     gy[cap::At2(1, 1, cap::MeshI)] = radius;
     gy[cap::At2(1, 2, cap::MeshI)] = clustering;

@@ -127,7 +127,7 @@ struct SharedState {
     double YMax = 0, YMin = 0, Vmax = 1, Vmin = 0;
 
     // ---- the user mesh kept for the mesh view and its export (k around, j outward, column by column,
-    // cap::MeshI x cap::MeshJ points). Empty until the first mesh is built: most sessions never show
+    // cap::MeshPoints each). Empty until the first mesh is built: most sessions never show
     // the mesh, and a state without it is cheap to copy.
     std::vector<float> MeshGridX, MeshGridY;
 

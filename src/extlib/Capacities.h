@@ -7,6 +7,7 @@
 // kernel indexes element (i, j) at offset (i - 1) + (j - 1) * leading.
 // No kernel writes past these bounds.
 
+#include <cstddef>
 #include <cstdint>
 
 namespace ribcraft::cap {
@@ -18,6 +19,8 @@ inline constexpr int RawList = 200;
 // Mesh point arrays GridX(k, j), GridY(k, j): k around the section, j outward.
 inline constexpr int MeshI = 200;
 inline constexpr int MeshJ = 100;
+// Points of a whole mesh store (one coordinate).
+inline constexpr std::size_t MeshPoints = std::size_t(MeshI) * MeshJ;
 // Flow fields CpField(k, j), PsiField(k, j).
 inline constexpr int FieldI = 100;
 inline constexpr int FieldJ = 100;
